@@ -1,0 +1,2 @@
+#include "engine/store_file.h"
+// (implemented by the engine work)

@@ -1,0 +1,17 @@
+#pragma once
+// The settings file Dorx.ini: 13 positional lines in CP932.
+#include <string>
+
+#include "files/message_sink.h"
+#include "files/settings.h"
+
+namespace dorx {
+
+// Returns false after sending code 107 when the file cannot be opened.
+// program_folder (with its separator) gives the datum parameter file's path.
+bool ReadSettingsFile(const std::string& path, const std::string& program_folder, Settings& settings,
+                      MessageSink& sink);
+// Code 121 when the file cannot be created.
+bool WriteDefaultSettingsFile(const std::string& path, MessageSink& sink);
+
+}  // namespace dorx

@@ -1,0 +1,70 @@
+#pragma once
+// Drawing on a Bitmap with the classic integer raster rules of a desktop
+// canvas (documented in docs/raster-rules.md): lines exclude their end point,
+// filled rectangles exclude their right and bottom edges, outlines lie inside
+// their bounding box. Everything outside the picture is clipped.
+#include <string_view>
+#include <vector>
+
+#include "platform/bitmap.h"
+#include "platform/colour.h"
+
+namespace dorx {
+
+enum class BrushStyle { kSolid, kClear };
+
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+
+// The drawing state that belongs to a picture's canvas.
+struct CanvasState {
+  CanvasColour pen_colour = kBlack;
+  int pen_width = 1;
+  CanvasColour brush_colour = kWhite;
+  BrushStyle brush_style = BrushStyle::kSolid;
+  CanvasColour font_colour = kBlack;
+  int font_size_pt = 9;  // points at 96 dots per inch
+  Point pen_position;
+};
+
+class Canvas {
+ public:
+  Canvas(Bitmap& bitmap, CanvasState& state) : bitmap_(bitmap), state_(state) {}
+
+  CanvasState& state() { return state_; }
+  Bitmap& bitmap() { return bitmap_; }
+
+  void MoveTo(int x, int y);
+  // Line from the pen position to (x, y), end point excluded; the pen moves there.
+  void LineTo(int x, int y);
+  void Line(int x0, int y0, int x1, int y1) {
+    MoveTo(x0, y0);
+    LineTo(x1, y1);
+  }
+  // Fills [left, right) x [top, bottom) with the brush colour (whatever its style).
+  void FillRect(int left, int top, int right, int bottom);
+  void FillRect(int left, int top, int right, int bottom, CanvasColour colour);
+  // A one-pixel frame in the pen colour on the boundary of [left, right) x [top, bottom);
+  // the inside is filled with the brush when the brush is solid.
+  void Rectangle(int left, int top, int right, int bottom);
+  // The ellipse inside the box [left, right) x [top, bottom): outline in the pen
+  // colour, inside filled with the brush when the brush is solid.
+  void Ellipse(int left, int top, int right, int bottom);
+  // Closed polygon: outline in the pen colour, inside filled when the brush is solid.
+  void Polygon(const std::vector<Point>& points);
+  // UTF-8 text with its cell's top-left corner at (x, y), in the font colour and
+  // size; the text's cell is filled with the brush colour first when the brush is solid.
+  void TextOut(int x, int y, std::string_view utf8);
+  // Width and height in pixels of the text's cell at the current font size.
+  Point TextExtent(std::string_view utf8) const;
+  // Copies the bitmap with its top-left corner at (x, y).
+  void Draw(int x, int y, const Bitmap& source);
+
+ private:
+  Bitmap& bitmap_;
+  CanvasState& state_;
+};
+
+}  // namespace dorx

@@ -1,0 +1,2 @@
+// The window's model is built in this folder.
+namespace dorx {}
