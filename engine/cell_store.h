@@ -39,9 +39,25 @@ struct CellStore {
   }
 };
 
+inline constexpr int64_t kRecordBytes64 = 160;
+inline constexpr int64_t kResultHeaderBytes64 = 488;
+
+// The Coarse step of the store and the passes: a Coarse below 1 (which the
+// parameter checks never let through) counts as 1, so no division by zero.
+int32_t CoarseStep(const ProjectParameters& p);
+
 // The record number of cell (a, b) under the current ranges, Coarse and
-// Flag_Reduction, in 32-bit arithmetic.
+// Flag_Reduction. Computed in 64 bits and cut to the 32-bit range, so no
+// parameter set can overflow it; within the limits of a run it is exact.
 int32_t RecordNumber(const ProjectParameters& p, int32_t a, int32_t b);
+
+// The byte position of record n in its file: n x 160, behind the 488-byte
+// header for the result access types.
+int64_t RecordOffset(int type, int32_t n);
+
+// One block transfer from a file into a record buffer, as a seek and a
+// 160-byte read: the bytes present are copied, the rest of the buffer stays.
+void ReadRecordAt(const StoreFile& file, int64_t offset, CellRecord& record);
 
 // 1 when the transfer was performed, -1 when the cache matched, 0 for
 // RESET_CACHE, the type itself for an unknown type.
