@@ -13,6 +13,13 @@ inline constexpr int32_t kNoElevation = -9999;
 // a cell without data.
 inline double ElevationForRange_m(double slot0) { return slot0 <= -9999 ? -10.0 : slot0 * 0.1; }
 
+// Widens the area's elevation range (ElevationMax, ElevationMin) by one cell.
+inline void WidenElevationRange(double slot0, double& max_m, double& min_m) {
+  const double e = ElevationForRange_m(slot0);
+  if (e > max_m) max_m = e;
+  if (e < min_m) min_m = e;
+}
+
 // The ground under an antenna: 0 m for a cell without data.
 inline double GroundHeight_m(double slot0) { return CutToInt(slot0) == kNoElevation ? 0.0 : slot0 * 0.1; }
 

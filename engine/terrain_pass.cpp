@@ -35,12 +35,6 @@ struct NearestCell {
   }
 };
 
-void KeepElevationRange(RunValues& run, double slot0) {
-  const double e = ElevationForRange_m(slot0);
-  if (e > run.ElevationMax) run.ElevationMax = e;
-  if (e < run.ElevationMin) run.ElevationMin = e;
-}
-
 // The station's cell becomes offset (0, 0); the totals stay.
 void RecentreArea(ProjectParameters& p, const NearestCell& nearest) {
   p.Range_North = p.Range_South + p.Range_North - nearest.row;
@@ -128,7 +122,7 @@ void LoadTerrainPass(Context& ctx, WindowLink& link) {
       CellRecord& record = ctx.store.CurrentRecord;
       WriteTerrainRecord(record, cell, cell_lat, cell_lon);
       nearest.Consider(run, cell_lat, cell_lon, cell.shift, b + south, a + west);
-      KeepElevationRange(run, record.slot[kElevation]);
+      WidenElevationRange(record.slot[kElevation], run.ElevationMax, run.ElevationMin);
       ctx.CellAccess(WRITE_A, a, b);
       link.ShowMessageCode(5001, a + west, b + south);
       cell_lon += 2.25;
