@@ -1,0 +1,37 @@
+#pragma once
+// Tiny terrain tiles and small calculation areas for the engine tests.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "engine/context.h"
+
+namespace dorx::test {
+
+// Elevation in 0.1 m of the cell at `row` (from the tile's south edge) and
+// `column` (from its west edge).
+using TileElevations = std::function<int(int row, int column)>;
+
+// A tile file: a header line holding the 10-byte name at bytes 58 to 67, then
+// `data_lines` data lines from the north (9 characters and 200 fields "%5d"),
+// each line ended by `line_end`.
+std::string TileText(std::string_view name10, const TileElevations& elevation, int data_lines = 200,
+                     std::string_view line_end = "\r\n");
+
+// Writes the tile with the 6-digit code (e.g. "533805") below the mesh folder
+// as <mesh>5338/533805.mem and returns its path.
+std::string WriteTile(const std::string& mesh_folder, const std::string& code, const std::string& text);
+
+// The example station 35 21 38.4 N, 138 43 38.4 E: tile 533805, fine row 65,
+// fine column 163.
+inline constexpr int kStationRow = 65;
+inline constexpr int kStationColumn = 163;
+
+// Sets up a run around the example station with `range` cells each way over
+// the tiles in `mesh_folder`, with the default project's equipment.
+void SetUpStation(Context& ctx, const std::string& mesh_folder, int range);
+
+// Elevation that names its cell: row x 256 + column.
+inline int CellName(int row, int column) { return row * 256 + column; }
+
+}  // namespace dorx::test
