@@ -48,3 +48,43 @@ void SetUpStation(Context& ctx, const std::string& mesh_folder, int range) {
 }
 
 }  // namespace dorx::test
+
+#include <cstring>
+
+#include "engine/cell_store.h"
+
+namespace dorx::test {
+
+void WriteRecords(const std::string& path, const std::vector<CellRecord>& records) {
+  WriteBytes(path, std::string_view(reinterpret_cast<const char*>(records.data()),
+                                    records.size() * sizeof(CellRecord)));
+}
+
+std::vector<CellRecord> ReadRecords(const std::string& path, size_t header_bytes) {
+  const std::string bytes = ReadBytes(path);
+  if (bytes.size() < header_bytes) return {};
+  std::vector<CellRecord> records((bytes.size() - header_bytes) / sizeof(CellRecord));
+  std::memcpy(records.data(), bytes.data() + header_bytes, records.size() * sizeof(CellRecord));
+  return records;
+}
+
+std::vector<CellRecord> AreaRecords(const ProjectParameters& p,
+                                    const std::function<CellRecord(int32_t a, int32_t b)>& make) {
+  std::vector<CellRecord> records;
+  for (int32_t b = -p.Range_South; b < p.Range_North; ++b)
+    for (int32_t a = -p.Range_West; a < p.Range_East; ++a) {
+      const size_t n = static_cast<size_t>(RecordNumber(p, a, b));
+      if (records.size() <= n) records.resize(n + 1);
+      records[n] = make(a, b);
+    }
+  return records;
+}
+
+CellRecord RecordWithElevation(double slot0) {
+  CellRecord r;
+  r.Clear();
+  r.slot[kElevation] = slot0;
+  return r;
+}
+
+}  // namespace dorx::test

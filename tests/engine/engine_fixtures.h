@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/context.h"
 
@@ -33,5 +34,21 @@ void SetUpStation(Context& ctx, const std::string& mesh_folder, int range);
 
 // Elevation that names its cell: row x 256 + column.
 inline int CellName(int row, int column) { return row * 256 + column; }
+
+}  // namespace dorx::test
+
+namespace dorx::test {
+
+// Record files of an area: record n of `records` at n x 160, behind
+// `header_bytes` bytes.
+void WriteRecords(const std::string& path, const std::vector<CellRecord>& records);
+std::vector<CellRecord> ReadRecords(const std::string& path, size_t header_bytes = 0);
+
+// The records of an area, one per cell, made by `make(a, b)`.
+std::vector<CellRecord> AreaRecords(const ProjectParameters& p,
+                                    const std::function<CellRecord(int32_t a, int32_t b)>& make);
+
+// A record with every slot NO_DATA but slot 0.
+CellRecord RecordWithElevation(double slot0);
 
 }  // namespace dorx::test
