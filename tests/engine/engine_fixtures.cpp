@@ -88,3 +88,19 @@ CellRecord RecordWithElevation(double slot0) {
 }
 
 }  // namespace dorx::test
+
+namespace dorx::test {
+
+std::vector<CellRecord> PassBench::Run(const std::vector<CellRecord>& input, const std::function<void()>& pass,
+                                       bool reads_a, size_t output_header_bytes) {
+  WriteRecords(dir_ / "in", input);
+  StoreFile& in = reads_a ? ctx_.store.StoreFileA : ctx_.store.StoreFileB;
+  StoreFile& out = reads_a ? ctx_.store.StoreFileB : ctx_.store.StoreFileA;
+  if (!in.Open(dir_ / "in", "rb") || !out.Open(OutputPath(), "wb")) return {};
+  pass();
+  out.Close();
+  in.Close();
+  return ReadRecords(OutputPath(), output_header_bytes);
+}
+
+}  // namespace dorx::test

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/context.h"
+#include "support/test_support.h"
 
 namespace dorx::test {
 
@@ -50,5 +51,23 @@ std::vector<CellRecord> AreaRecords(const ProjectParameters& p,
 
 // A record with every slot NO_DATA but slot 0.
 CellRecord RecordWithElevation(double slot0);
+
+}  // namespace dorx::test
+
+namespace dorx::test {
+
+// Runs one pass that reads StoreFileB (or StoreFileA when `reads_a`) and
+// writes the other slot, from `input` records to the records it wrote.
+class PassBench {
+ public:
+  explicit PassBench(Context& ctx) : ctx_(ctx) {}
+  std::vector<CellRecord> Run(const std::vector<CellRecord>& input, const std::function<void()>& pass,
+                              bool reads_a = false, size_t output_header_bytes = 0);
+  std::string OutputPath() const { return dir_.path() + "out"; }
+
+ private:
+  Context& ctx_;
+  ScratchFolder dir_;
+};
 
 }  // namespace dorx::test
