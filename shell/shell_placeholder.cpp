@@ -1,2 +1,0 @@
-// The window's model is built in this folder.
-namespace dorx {}
