@@ -6,13 +6,38 @@
 
 namespace dorx {
 
-struct FormImage {
-  Bitmap picture;
+// One form image: its picture, the state of its canvas and its two flags.
+// A cleared picture is white; its pixels are only made when the picture is
+// first drawn on or read, because a reset of all layers sizes eight pictures
+// of 3030 x 3030 pixels (27 MB each) that are mostly never used.
+class FormImage {
+ public:
+  // A new white picture of width x height (negative sizes count as 0).
+  void Clear(int width, int height);
+  // Replaces the picture by a copy of the bitmap (e.g. a title picture).
+  void SetPicture(const Bitmap& bitmap);
+
+  // The size of the image, also while its white pixels are not yet made.
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  // The picture with its pixels; the first access after Clear makes them.
+  Bitmap& picture();
+  const Bitmap& picture() const;
+  Canvas canvas() { return Canvas(picture(), canvas_state); }
+
+  // Whether the pixels exist yet (a cleared, untouched picture has none).
+  bool materialised() const { return !pending_; }
+
   CanvasState canvas_state;
   bool visible = false;
   bool transparent = false;
 
-  Canvas canvas() { return Canvas(picture, canvas_state); }
+ private:
+  mutable Bitmap picture_;
+  mutable bool pending_ = false;
+  int width_ = 0;
+  int height_ = 0;
 };
 
 enum class ImageId {
