@@ -28,15 +28,17 @@ void SkipHeader(TextReader& in) {
 }
 
 // Data rows up to "*END*" in the first or second field, the end of the file,
-// a line over 127 bytes, or 3,637 lines; lines lacking a field are skipped.
+// a line over 127 bytes, or 3,637 lines; other lines lacking a field are skipped.
 std::vector<PatternRow> ReadDataRows(TextReader& in) {
   std::vector<PatternRow> rows;
   for (int line = 0; line < kDataLinesAfterHeader; ++line) {
     const std::string text = ReadLinePiece(in, '\n');
     if (in.Failed()) break;
     const std::vector<std::string> fields = SplitValueWords(text);
+    // The file ends its data with a line "*END*": the marker ends the data
+    // also when it stands alone, without a second field.
+    if (WordAt(fields, 0) == kEndMarker || WordAt(fields, 1) == kEndMarker) break;
     if (fields.size() < 2) continue;
-    if (fields[0] == kEndMarker || fields[1] == kEndMarker) break;
     if (rows.size() == static_cast<size_t>(kMaxDataRows)) break;  // the table holds no more
     rows.push_back(PatternRow{StrtodC(fields[0]), StrtodC(fields[1])});
   }
