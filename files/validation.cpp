@@ -55,7 +55,7 @@ void CheckRanges(const ProjectParameters& p, RangeReport& r) {
   int outcome = 0;  // 1: north-south out of bounds; 3: east-west (it wins when both are)
   if (ns > upper || ns < 200) outcome = 1;
   if (ew > upper || ew < 200) outcome = 3;
-  const std::string bounds = Format("=(%d～%lld)", 200, static_cast<long long>(upper));
+  const std::string bounds = Format("=(%d～%d)", 200, static_cast<int>(upper));
   if (outcome == 1) r.Append("　(北＋南)" + bounds);
   if (outcome == 3) r.Append("　(東＋西)" + bounds);
 }
