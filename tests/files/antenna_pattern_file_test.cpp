@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/antenna_pattern.h"
+#include "garbage_bytes.h"
 #include "recording_sink.h"
 #include "support/test_support.h"
 
@@ -207,9 +208,7 @@ TEST_F(LoadAntennaPatternTest, NoPatternFileDoesNothing) {
 }
 
 TEST_F(LoadAntennaPatternTest, GarbageBytesDoNoHarm) {
-  std::string garbage;
-  for (int i = 0; i < 30000; ++i) garbage.push_back(static_cast<char>((i * 37 + 11) % 256));
-  Load(garbage, 1e300);
+  Load(test::GarbageBytes(30000, 1), 1e300);
   EXPECT_LE(pattern_.count, 3634);
   for (double a : pattern_.angle) EXPECT_TRUE(a > -360.0 && a <= 360.0);
   pattern_.PatternFactorAt(90.0);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "garbage_bytes.h"
 #include "recording_sink.h"
 #include "support/test_support.h"
 
@@ -108,9 +109,7 @@ TEST(LoadDatumTable, EmptyAndMalformedLinesReadAsZeros) {
 TEST(LoadDatumTable, GarbageBytesDoNoHarm) {
   ScratchFolder dir;
   FakeStartupWindow window;
-  std::string garbage;
-  for (int i = 0; i < 20000; ++i) garbage.push_back(static_cast<char>((i * 131 + 7) % 256));
-  WriteBytes(dir / "Dorx.par", garbage);
+  WriteBytes(dir / "Dorx.par", test::GarbageBytes(20000, 2));
   DatumShiftTable table;
   EXPECT_TRUE(LoadDatumTable(dir / "Dorx.par", table, window.link));
   EXPECT_LE(table.count(), 20000);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "garbage_bytes.h"
 #include "recording_sink.h"
 #include "support/test_support.h"
 
@@ -143,9 +144,7 @@ TEST_F(OverlayKmlTest, LongLinesArriveInPieces) {
 }
 
 TEST_F(OverlayKmlTest, GarbageTemplateBytesDoNoHarm) {
-  std::string garbage;
-  for (int i = 0; i < 5000; ++i) garbage.push_back(static_cast<char>((i * 61 + 3) % 256));
-  EXPECT_FALSE(Fill(garbage).empty());
+  EXPECT_FALSE(Fill(test::GarbageBytes(5000, 3)).empty());
   EXPECT_TRUE(sink_.messages.empty());
 }
 

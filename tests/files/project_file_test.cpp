@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "garbage_bytes.h"
 #include "recording_sink.h"
 #include "support/test_support.h"
 
@@ -302,9 +303,7 @@ TEST(ReadProjectFile, ALineOver127BytesFailsEveryLaterLine) {
 TEST(ReadProjectFile, GarbageBytesReadAsZerosWithoutHarm) {
   ScratchFolder dir;
   RecordingSink sink;
-  std::string garbage;
-  for (int i = 0; i < 4000; ++i) garbage.push_back(static_cast<char>((i * 7919 + 13) % 256));
-  WriteBytes(dir / "g.xix", garbage);
+  WriteBytes(dir / "g.xix", test::GarbageBytes(4000, 4));
   const ProjectParameters p = ReadFile(dir / "g.xix", sink);
   EXPECT_LE(p.Project_Name.size(), 127u);
   EXPECT_EQ(p.AntennaPatternPath, "!");

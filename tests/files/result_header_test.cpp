@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "garbage_bytes.h"
+
 namespace dorx {
 namespace {
 
@@ -224,10 +226,9 @@ TEST(ResultHeaderIsPlausible, RefusesZeroedAndGarbageHeaders) {
   ResultHeader zeroed;
   DecodeResultHeader(Bytes{}, zeroed);
   EXPECT_FALSE(ResultHeaderIsPlausible(zeroed));
-  Bytes garbage;
-  for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<uint8_t>(i * 97 + 5);
+  const std::string garbage = test::GarbageBytes(kResultHeaderBytes, 5);
   ResultHeader h;
-  DecodeResultHeader(garbage, h);
+  DecodeResultHeader(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(garbage.data()), garbage.size()), h);
   EXPECT_FALSE(ResultHeaderIsPlausible(h));
 }
 

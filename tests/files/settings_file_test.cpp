@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "garbage_bytes.h"
 #include "recording_sink.h"
 #include "support/test_support.h"
 
@@ -150,6 +151,16 @@ TEST(ReadSettingsFile, ALongLineEndsTheReading) {
   const Settings s = ReadLines(dir, lines, sink);
   EXPECT_EQ(s.TKY2JGD_Parameter, std::string(127 - 5, 'p'));  // the cut value piece after 5 blanks
   EXPECT_EQ(s.Color_RGB_Sea, (Rgb{0, 0, 0}));
+}
+
+TEST(ReadSettingsFile, GarbageBytesDoNoHarm) {
+  ScratchFolder dir;
+  RecordingSink sink;
+  WriteBytes(dir / "Dorx.ini", test::GarbageBytes(3000, 6));
+  Settings s;
+  EXPECT_TRUE(ReadSettingsFile(dir / "Dorx.ini", dir.path(), s, sink));
+  EXPECT_LE(s.TKY2JGD_Parameter.size(), 127u);
+  EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST(ReadSettingsFile, MissingFileSends107) {
