@@ -79,10 +79,14 @@ TEST(ValidateParameters, EachFailedCheckAppendsItsLabel) {
       {"　アンテナ方位", [](Start& s) { s.params.Antenna_Angle = 360.01; }},
       {"　受信電界ステップ間隔", [](Start& s) { s.step = 1; }},
       {"　送信点補正(0～10)", [](Start& s) { s.params.Compensation = -1; }},
-      {"　送信点補正>南", [](Start& s) { s.params.Compensation = 10, s.params.Range_South = 10, s.params.Range_North = 600; }},
-      {"　送信点補正>北", [](Start& s) { s.params.Compensation = 10, s.params.Range_North = 10, s.params.Range_South = 600; }},
-      {"　送信点補正>西", [](Start& s) { s.params.Compensation = 10, s.params.Range_West = 10, s.params.Range_East = 600; }},
-      {"　送信点補正>東", [](Start& s) { s.params.Compensation = 10, s.params.Range_East = 10, s.params.Range_West = 600; }},
+      {"　送信点補正>南",
+       [](Start& s) { s.params.Compensation = 10, s.params.Range_South = 10, s.params.Range_North = 600; }},
+      {"　送信点補正>北",
+       [](Start& s) { s.params.Compensation = 10, s.params.Range_North = 10, s.params.Range_South = 600; }},
+      {"　送信点補正>西",
+       [](Start& s) { s.params.Compensation = 10, s.params.Range_West = 10, s.params.Range_East = 600; }},
+      {"　送信点補正>東",
+       [](Start& s) { s.params.Compensation = 10, s.params.Range_East = 10, s.params.Range_West = 600; }},
   };
   for (const LabelCase& c : cases) {
     Start s;
