@@ -9,6 +9,11 @@
 
 namespace dorx {
 
+// The preview scale e = cut(M x 0.0125 + 0.5), M the longer side of the
+// stored map: M / 80 rounded half up. A map whose longer side is under 40
+// pixels gives 1 (the preview is then the map at its stored size).
+int PreviewScale(const MapGeometry& g);
+
 // Checks the result file ctx.ResultFilePath and paints a preview of about
 // 80 pixels on its longer side on ImageCSR. 0 when the file can be drawn;
 // -1 after code 115 ("Read: <path>") or 1003 (a header that could not come

@@ -8,8 +8,6 @@
 namespace dorx {
 namespace {
 
-// Pixels per cell from north to south, and from west to east at the equator.
-double PixelsPerRow() { return std::sin(kCellHeightAngle_rad) * kPixelScale_k; }
 double PixelsPerColumnAtEquator() { return std::sin(kCellWidthAngle_rad) * kPixelScale_k; }
 
 // A Coarse below 1 (which the parameter checks never let through) counts as
@@ -22,6 +20,13 @@ void DivideByCoarseUnderReduction(MapGeometry& g, const ProjectParameters& p) {
 }
 
 }  // namespace
+
+double PixelsPerCellY() { return std::sin(kCellHeightAngle_rad) * kPixelScale_k; }
+
+double PixelsPerCellX(const CellRecord& record) {
+  const double latitude_arcsec = record.slot[kLatitude] + record.slot[kLatitudeShift];
+  return PixelsPerColumnAtEquator() * std::cos(latitude_arcsec * kRadiansPerArcsec);
+}
 
 double RowCount(const ProjectParameters& p) {
   return static_cast<double>(int64_t{p.Range_South} + p.Range_North);
@@ -41,18 +46,15 @@ void DeriveMapGeometry(MapGeometry& g, const ProjectParameters& p) {
 }
 
 void EstimateRunMapSize(MapGeometry& g, const ProjectParameters& p) {
-  g.ImageHeight = PixelsPerRow() * (RowCount(p) + 8);
+  g.ImageHeight = PixelsPerCellY() * (RowCount(p) + 8);
   g.ImageWidth = PixelsPerColumnAtEquator() * (ColumnCount(p) + 8);
   DivideByCoarseUnderReduction(g, p);
   DeriveMapGeometry(g, p);
 }
 
 void SizeFromTerrainCell(MapGeometry& g, const ProjectParameters& p, const CellRecord& record) {
-  const double dy = PixelsPerRow();
-  const double latitude_arcsec = record.slot[kLatitude] + record.slot[kLatitudeShift];
-  const double dx = PixelsPerColumnAtEquator() * std::cos(latitude_arcsec * kRadiansPerArcsec);
-  g.ImageHeight = RowCount(p) * dy;
-  g.ImageWidth = ColumnCount(p) * dx;
+  g.ImageHeight = RowCount(p) * PixelsPerCellY();
+  g.ImageWidth = ColumnCount(p) * PixelsPerCellX(record);
 }
 
 void ApplySizeReduction(MapGeometry& g, const ProjectParameters& p) {

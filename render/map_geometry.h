@@ -14,6 +14,12 @@ inline constexpr double kCellHeightAngle_rad = 1.0100285024434156e-09;
 inline constexpr double kCellWidthAngle_rad = 1.5150427536651234e-09;
 inline constexpr double kRadiansPerArcsec = 4.848136811728395e-06;
 
+// dy = sin(1.5" / 7200) x k pixels per cell from north to south, and
+// dx = sin(2.25" / 7200) x k x cos(latitude) from west to east at the cell's
+// JGD2000 latitude (slot 1 + slot 3, arc-seconds).
+double PixelsPerCellY();
+double PixelsPerCellX(const CellRecord& record);
+
 // Rows R = Range_South + Range_North and columns C = Range_West + Range_East,
 // summed without integer overflow.
 double RowCount(const ProjectParameters& p);
