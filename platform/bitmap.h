@@ -27,6 +27,8 @@ class Bitmap {
   CanvasColour Pixel(int x, int y) const;
   void SetPixel(int x, int y, CanvasColour colour);
 
+  // Sets the pixels x_begin <= x < x_end of row y, clipped to the picture.
+  void FillSpan(int y, int64_t x_begin, int64_t x_end, CanvasColour colour);
   void Fill(CanvasColour colour);
   // Changes the size keeping the pixels that stay inside; new pixels are white.
   void Resize(int width, int height);

@@ -8,15 +8,11 @@
 
 #include "platform/bitmap.h"
 #include "platform/colour.h"
+#include "platform/point.h"
 
 namespace dorx {
 
 enum class BrushStyle { kSolid, kClear };
-
-struct Point {
-  int x = 0;
-  int y = 0;
-};
 
 // The drawing state that belongs to a picture's canvas.
 struct CanvasState {
