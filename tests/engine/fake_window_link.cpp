@@ -18,6 +18,7 @@ void FakeWindowLink::PaintCell(int code, int a, int b) {
     ctx_.geometry.ImageHeight = size_height;
     ctx_.geometry.ImageWidth = size_width;
   }
+  if (on_paint) on_paint(code);
 }
 
 std::vector<LinkEvent> FakeWindowLink::CellEvents(int code) const {

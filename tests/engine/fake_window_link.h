@@ -2,6 +2,7 @@
 // A window link that records what a run asks of the window, in order, and can
 // press Stop after a given number of progress reports.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ class FakeWindowLink : public WindowLink {
   // Map size the painter would set at -5003 (the run stores it in the header).
   double size_height = 0.0;
   double size_width = 0.0;
+  // Called after each direct PaintCell call, e.g. to spoil a file between
+  // two stages of a run.
+  std::function<void(int code)> on_paint;
 
   std::vector<LinkEvent> events;
   std::map<int, int64_t> cell_reports;
