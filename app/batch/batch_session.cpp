@@ -1,0 +1,26 @@
+#include "batch_session.h"
+
+#include <iostream>
+
+#include "platform/file_system.h"
+
+namespace dorx::batch {
+
+BatchSession::BatchSession(const std::string& program_folder) {
+  desktop.box_echo = &std::cerr;
+  desktop.default_answer = true;
+  simForm = std::make_unique<TsimForm>(desktop);
+  simForm->StartUp(program_folder.empty() ? ExecutableFolder() : program_folder);
+}
+
+bool BatchSession::Click(const std::string& control) {
+  if (simForm->controls().Click(control)) return true;
+  std::cerr << "dorx-batch: " << control << " cannot be used now\n";
+  return false;
+}
+
+void PrintReadFailure(std::ostream& out, const std::string& path) {
+  out << " ? File Not Open: Read: " << path << '\n';
+}
+
+}  // namespace dorx::batch
