@@ -40,6 +40,9 @@ class Canvas {
     LineTo(x1, y1);
   }
   // Fills [left, right) x [top, bottom) with the brush colour (whatever its style).
+  // The boxes of FillRect, Rectangle and Ellipse may name their corners in any
+  // order: they are ordered first, so (5, 5, 2, 2) is the box [2, 5) x [2, 5);
+  // a box without width or height draws nothing.
   void FillRect(int left, int top, int right, int bottom);
   void FillRect(int left, int top, int right, int bottom, CanvasColour colour);
   // A one-pixel frame in the pen colour on the boundary of [left, right) x [top, bottom);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace dorx {
 namespace {
@@ -24,11 +25,17 @@ uint64_t IntegerSquareRoot(uint64_t n) {
 
 // The shape works in doubled coordinates, so that the centre of an even box
 // (which falls between pixels) is an integer: a pixel's offset from the centre
-// is u = 2x - (2 left + w - 1), v likewise, and the curve through the centres
-// of the extreme pixels is u^2 / A^2 + v^2 / B^2 = 1 with A = w - 1, B = h - 1.
-// A row holds the pixels within half a pixel of the curve's chord:
-// |u| <= 1 or (|u| - 1)^2 B^2 <= A^2 (B^2 - v^2). Everything is exact integer
-// arithmetic, and the row depends on |v| only: the shape is symmetric.
+// is u = 2x - (2 left + A), v = 2y - (2 top + B), with A = w - 1 and B = h - 1,
+// and the curve u^2 / A^2 + v^2 / B^2 = 1 runs through the centres of the
+// extreme pixels. A pixel belongs to the shape when its centre, moved half a
+// pixel (one doubled unit) towards the centre across or along the row, lies on
+// or inside the curve:
+//   (|u| - 1)^2 B^2 + v^2 A^2 <= A^2 B^2   or   u^2 B^2 + (|v| - 1)^2 A^2 <= A^2 B^2
+// (a negative |u| - 1 or |v| - 1 counting as 0). The first test keeps the
+// steep sides closed, the second gives the flat top and bottom their runs, as
+// the midpoint decision does; for a circle with an odd box both give exactly
+// the pixels of the midpoint circle. Everything is exact integer arithmetic and
+// depends on |u| and |v| only, so the shape is symmetric about both axes.
 class EllipseRows {
  public:
   EllipseRows(int left, int top, int right, int bottom)
@@ -43,17 +50,25 @@ class EllipseRows {
   }
 
  private:
-  // The largest |u| of the row at |v|, with the parity of A.
+  // The largest |u| of the row at |v| (same parity as A, at most A).
   int64_t HalfWidthDoubled(int64_t v) const {
     if (b_ == 0) return a_;
+    const int64_t moved_along = 1 + ChordHalfWidth(v);
+    const int64_t moved_across = ChordHalfWidth(std::max<int64_t>(v - 1, 0));
+    return std::min(WithParityOfA(std::max(moved_along, moved_across)), a_);
+  }
+
+  // floor(A sqrt(1 - v^2 / B^2)): the curve's half-width at height v.
+  int64_t ChordHalfWidth(int64_t v) const {
     const Unsigned b2 = static_cast<Unsigned>(b_) * static_cast<Unsigned>(b_);
     const Unsigned v2 = static_cast<Unsigned>(v) * static_cast<Unsigned>(v);
     const Unsigned a2 = static_cast<Unsigned>(a_) * static_cast<Unsigned>(a_);
     const Unsigned chord2 = a2 * (b2 - v2);  // below 2^128: A, B < 2^32
-    int64_t half = static_cast<int64_t>(IntegerSquareRoot(static_cast<uint64_t>(chord2 / b2))) + 1;
-    if ((half - a_) % 2 != 0) --half;
-    return std::min(half, a_);
+    return static_cast<int64_t>(IntegerSquareRoot(static_cast<uint64_t>(chord2 / b2)));
   }
+
+  // Offsets u step by 2 from A: the largest such value not above `u`.
+  int64_t WithParityOfA(int64_t u) const { return (u - a_) % 2 != 0 ? u - 1 : u; }
 
   int64_t left_, top_, bottom_;
   int64_t a_, b_;

@@ -27,8 +27,9 @@ void AppendBytes(png_structp png, png_bytep data, size_t length) {
     out->bytes->append(reinterpret_cast<const char*>(data), length);
   } catch (...) {
     out->out_of_memory = true;
-    png_error(png, "out of memory");
   }
+  // Outside the handler: the jump must not leave a live exception behind.
+  if (out->out_of_memory) png_error(png, "out of memory");
 }
 
 void FlushNothing(png_structp) {}

@@ -25,6 +25,42 @@ constexpr int kMaxFontPixels = 1000;
 // 26.6 fixed point to whole pixels, rounded up.
 int CeilPixels(FT_Pos value) { return static_cast<int>((value + 63) >> 6); }
 
+// Row `row` (0 at the top) of a FreeType bitmap; a negative pitch stores the
+// rows bottom first.
+const unsigned char* BitmapRow(const FT_Bitmap& b, int row) {
+  const ptrdiff_t pitch = b.pitch;
+  const ptrdiff_t stored = pitch >= 0 ? row : static_cast<ptrdiff_t>(b.rows) - 1 - row;
+  return b.buffer + stored * (pitch >= 0 ? pitch : -pitch);
+}
+
+// Whether the pixel of a rendered glyph is inked: 1-bit masks as they are,
+// grey ones (embedded bitmaps of some faces) from half coverage up.
+bool Inked(const FT_Bitmap& b, const unsigned char* row, int col) {
+  if (b.pixel_mode == FT_PIXEL_MODE_MONO) return (row[col >> 3] >> (7 - (col & 7))) & 1u;
+  return 2 * static_cast<int>(row[col]) >= b.num_grays;
+}
+
+struct InkMask {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> bits;  // width x height, 1 where inked
+};
+
+// Faces render 1-bit or 8-bit grey masks; other pixel modes give no ink.
+InkMask MaskOf(const FT_Bitmap& b) {
+  InkMask m;
+  if (b.pixel_mode != FT_PIXEL_MODE_MONO && b.pixel_mode != FT_PIXEL_MODE_GRAY) return m;
+  m.width = static_cast<int>(b.width);
+  m.height = static_cast<int>(b.rows);
+  m.bits.resize(static_cast<size_t>(m.width) * static_cast<size_t>(m.height));
+  for (int row = 0; row < m.height; ++row) {
+    const unsigned char* bits = BitmapRow(b, row);
+    for (int col = 0; col < m.width; ++col)
+      m.bits[static_cast<size_t>(row) * m.width + col] = Inked(b, bits, col) ? 1 : 0;
+  }
+  return m;
+}
+
 }  // namespace
 
 int FontPixelsForPoints(int size_pt) {
@@ -83,20 +119,15 @@ const TextRenderer::Glyph& TextRenderer::GlyphFor(int pixels, char32_t code_poin
     FT_Face face = face_->face;
     // A code point without a glyph draws the face's missing-glyph shape (index 0).
     const FT_UInt index = FT_Get_Char_Index(face, code_point);
-    if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0 &&
-        face->glyph->bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
-      const FT_Bitmap& b = face->glyph->bitmap;
-      g.left = face->glyph->bitmap_left;
-      g.top = face->glyph->bitmap_top;
-      g.width = static_cast<int>(b.width);
-      g.height = static_cast<int>(b.rows);
-      g.advance = static_cast<int>((face->glyph->advance.x + 32) >> 6);
-      g.mask.resize(static_cast<size_t>(g.width) * static_cast<size_t>(g.height));
-      for (int row = 0; row < g.height; ++row) {
-        const unsigned char* bits = b.buffer + static_cast<ptrdiff_t>(row) * b.pitch;
-        for (int col = 0; col < g.width; ++col)
-          g.mask[static_cast<size_t>(row) * g.width + col] = (bits[col >> 3] >> (7 - (col & 7))) & 1u;
-      }
+    if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0) {
+      const FT_GlyphSlot slot = face->glyph;
+      g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+      g.left = slot->bitmap_left;
+      g.top = slot->bitmap_top;
+      InkMask mask = MaskOf(slot->bitmap);
+      g.width = mask.width;
+      g.height = mask.height;
+      g.mask = std::move(mask.bits);
     }
   }
   return glyphs_.emplace(key, std::move(g)).first->second;

@@ -1,8 +1,6 @@
 #include "render/info_panel.h"
 
 #include <cmath>
-#include <string>
-#include <vector>
 
 #include "platform/c_format.h"
 #include "platform/cut.h"
@@ -21,13 +19,19 @@ constexpr int kLegendFrameHeight = 22;
 constexpr int kLegendPitch = 22;
 constexpr int kLegendLabelX = 49;
 constexpr int kLegendLabelBelowTop = 13;
-constexpr int kFieldLegendTop = 381;
-constexpr int kFloodLegendTop = 186;
 
-struct PanelLine {
-  int y;
-  std::string utf8;
+// The field-strength legend: eight boxes from DrawUpperLimit down to
+// DrawLowerLimit. The flood legend: a label for DrawUpperLimit on the top
+// border, then five boxes, the first one pitch below the top.
+struct LegendLayout {
+  int top;
+  int heading_x;
+  const char* heading;
+  int first_box;
+  int last_box;
 };
+constexpr LegendLayout kFieldLegend{381, 101, "[dBu]", 0, 7};
+constexpr LegendLayout kFloodLegend{186, 97, "[m]", 1, 5};
 
 // Chord of one cell: 1.5" (0.75" doubled) north-south, 2.25" east-west times
 // the cosine of the station's latitude, on a sphere of radius 6378137 m.
@@ -37,91 +41,101 @@ double EastWestKm(int32_t cells, double latitude_arcsec) {
          0.001;
 }
 
+void Line(std::vector<PanelText>& texts, int y, std::string utf8) { texts.push_back({kTextX, y, std::move(utf8)}); }
+
 // The lines both modes share; `area_y` is where "計算域" stands.
-void AddStationAndArea(const Context& ctx, const char* station_heading, int area_y, std::vector<PanelLine>& lines) {
+void AddStationAndArea(const Context& ctx, const char* heading, const char* position_heading, int area_y,
+                       std::vector<PanelText>& texts) {
   const ProjectParameters& p = ctx.params;
   const Dms& lat = p.Source_North_latitude;
   const Dms& lon = p.Source_East_longitude;
   const double lat_s = ctx.run.SourceLatSeconds;
-  lines.push_back({17, Format("　%s", Cp932ToUtf8(p.Project_Name).c_str())});
-  lines.push_back({43, station_heading});
-  lines.push_back({56, Format("　緯度　%03dﾟ %02d' %02.4f\"", CutToInt(lat.degrees), CutToInt(lat.minutes), lat.seconds)});
-  lines.push_back({69, Format("　経度　%03dﾟ %02d' %02.4f\"", CutToInt(lon.degrees), CutToInt(lon.minutes), lon.seconds)});
-  lines.push_back({area_y, "計算域"});
-  lines.push_back({area_y + 13, Format("　北 %3.1f [km]　　南 %3.1f [km]", NorthSouthKm(p.Range_North),
-                                        NorthSouthKm(p.Range_South))});
-  lines.push_back({area_y + 26, Format("　東 %3.1f [km]　　西 %3.1f [km]", EastWestKm(p.Range_East, lat_s),
-                                        EastWestKm(p.Range_West, lat_s))});
+  Line(texts, 4, heading);
+  Line(texts, 17, Format("　%s", Cp932ToUtf8(p.Project_Name).c_str()));
+  Line(texts, 43, position_heading);
+  Line(texts, 56, Format("　緯度　%03dﾟ %02d' %02.4f\"", CutToInt(lat.degrees), CutToInt(lat.minutes), lat.seconds));
+  Line(texts, 69, Format("　経度　%03dﾟ %02d' %02.4f\"", CutToInt(lon.degrees), CutToInt(lon.minutes), lon.seconds));
+  if (ctx.FloodMode == 0) Line(texts, 82, Format("　標高　%04.1f [m]", ctx.run.SourceElevation * 0.1));
+  Line(texts, area_y, "計算域");
+  Line(texts, area_y + 13,
+       Format("　北 %3.1f [km]　　南 %3.1f [km]", NorthSouthKm(p.Range_North), NorthSouthKm(p.Range_South)));
+  Line(texts, area_y + 26,
+       Format("　東 %3.1f [km]　　西 %3.1f [km]", EastWestKm(p.Range_East, lat_s), EastWestKm(p.Range_West, lat_s)));
 }
 
-std::vector<PanelLine> FieldModeLines(const Context& ctx) {
-  const ProjectParameters& p = ctx.params;
-  std::vector<PanelLine> lines{{4, "送信局名"}};
-  AddStationAndArea(ctx, "送信地点", 108, lines);
-  lines.push_back({82, Format("　標高　%04.1f [m]", ctx.run.SourceElevation * 0.1)});
-  lines.push_back({173, "送信緒言"});
-  lines.push_back({186, Format("　地上高　%4.2f [m]", p.Tx_Altitude)});
-  lines.push_back({199, Format("　損　 失　%4.2f [dB]", p.Tx_Loss)});
-  lines.push_back({212, Format("　電　 力　%4.2f [W]", p.Tx_Power)});
-  lines.push_back({225, Format("　周波数　%4.3f [MHz]", p.Tx_Frequency)});
-  lines.push_back({251, "アンテナ緒言"});
-  lines.push_back({264, Format("　利　 得　%4.2f [dBi]", p.Antenna_Gain)});
-  lines.push_back({277, Format("　方位角　%4.2f [deg]", p.Antenna_Angle)});
-  lines.push_back({290, Format("　水平パターン　%s", Cp932ToUtf8(p.Antenna_Pattern_File).c_str())});
-  lines.push_back({316, "受信緒言"});
-  lines.push_back({329, Format("　地上高　%4.2f [m]", p.Rx_Altitude)});
-  lines.push_back({342, Format("　損　 失　%4.2f [dB]", p.Rx_Loss)});
-  lines.push_back({355, Format("　インピーダンス　%4.2f [om]", p.Rx_Impedance)});
-  return lines;
+void AddStationData(const ProjectParameters& p, std::vector<PanelText>& texts) {
+  Line(texts, 173, "送信緒言");
+  Line(texts, 186, Format("　地上高　%4.2f [m]", p.Tx_Altitude));
+  Line(texts, 199, Format("　損　 失　%4.2f [dB]", p.Tx_Loss));
+  Line(texts, 212, Format("　電　 力　%4.2f [W]", p.Tx_Power));
+  Line(texts, 225, Format("　周波数　%4.3f [MHz]", p.Tx_Frequency));
+  Line(texts, 251, "アンテナ緒言");
+  Line(texts, 264, Format("　利　 得　%4.2f [dBi]", p.Antenna_Gain));
+  Line(texts, 277, Format("　方位角　%4.2f [deg]", p.Antenna_Angle));
+  Line(texts, 290, Format("　水平パターン　%s", Cp932ToUtf8(p.Antenna_Pattern_File).c_str()));
+  Line(texts, 316, "受信緒言");
+  Line(texts, 329, Format("　地上高　%4.2f [m]", p.Rx_Altitude));
+  Line(texts, 342, Format("　損　 失　%4.2f [dB]", p.Rx_Loss));
+  Line(texts, 355, Format("　インピーダンス　%4.2f [om]", p.Rx_Impedance));
 }
 
-std::vector<PanelLine> FloodModeLines(const Context& ctx) {
-  std::vector<PanelLine> lines{{4, "地点名"}};
-  AddStationAndArea(ctx, "地点名", 95, lines);
-  lines.push_back({160, Format("　水位　%4.2f [m]", ctx.params.WaterLevel)});
-  return lines;
+const LegendLayout& LegendOf(const Context& ctx) { return ctx.FloodMode != 0 ? kFloodLegend : kFieldLegend; }
+
+int BoxTop(const LegendLayout& legend, int L) { return legend.top + kLegendPitch * L; }
+
+// The value at the lower border of box L.
+double BoxValue(const Context& ctx, int L) {
+  const DrawingSettings& d = ctx.drawing;
+  const int last = LegendOf(ctx).last_box;
+  return (last - L) * d.DrawStep + d.DrawLowerLimit;
 }
 
 std::string LegendLabel(double v) { return Format("  %+3.1f  ", v); }
 
-// One legend box at `top`: the value's colour (white where the ramp leaves it
-// white) in a black frame, the value written across the box's lower border.
-void DrawLegendBox(Canvas& canvas, Rgb colour, int top, double v) {
-  canvas.FillRect(kLegendBoxLeft, top, kLegendFillRight, top + kLegendFillHeight, colour.CanvasValue());
+void AddLegendTexts(const Context& ctx, std::vector<PanelText>& texts) {
+  const LegendLayout& legend = LegendOf(ctx);
+  texts.push_back({legend.heading_x, legend.top, legend.heading});
+  if (ctx.FloodMode != 0)
+    texts.push_back({kLegendLabelX, legend.top + kLegendLabelBelowTop, LegendLabel(ctx.drawing.DrawUpperLimit)});
+  for (int L = legend.first_box; L <= legend.last_box; ++L)
+    texts.push_back({kLegendLabelX, BoxTop(legend, L) + kLegendLabelBelowTop, LegendLabel(BoxValue(ctx, L))});
+}
+
+// The boxes: each value's colour (white where the ramp leaves it white) in
+// a black frame; neighbouring frames touch.
+void DrawLegendBoxes(const Context& ctx, RenderState& rs, Canvas& canvas) {
+  const LegendLayout& legend = LegendOf(ctx);
   canvas.state().pen_colour = kBlack;
-  canvas.Rectangle(kLegendBoxLeft, top, kLegendFrameRight, top + kLegendFrameHeight);
-  canvas.TextOut(kLegendLabelX, top + kLegendLabelBelowTop, LegendLabel(v));
-}
-
-void DrawFieldLegend(Context& ctx, RenderState& rs, Canvas& canvas) {
-  DrawingSettings& d = ctx.drawing;
-  canvas.TextOut(101, kFieldLegendTop, "[dBu]");
-  d.DrawUpperLimit = d.DrawLowerLimit + 7 * d.DrawStep;
-  for (int L = 0; L <= 7; ++L) {
-    const double v = (7 - L) * d.DrawStep + d.DrawLowerLimit;
+  for (int L = legend.first_box; L <= legend.last_box; ++L) {
+    const double v = BoxValue(ctx, L);
     rs.CurrentColour = Rgb{255, 255, 255};
-    FieldColour(v, d, rs.CurrentColour);
-    DrawLegendBox(canvas, rs.CurrentColour, kFieldLegendTop + kLegendPitch * L, v);
-  }
-}
-
-// Five boxes, the first one pitch below the top; the top border carries the
-// label of DrawUpperLimit.
-void DrawFloodLegend(Context& ctx, RenderState& rs, Canvas& canvas) {
-  const DrawingSettings& d = ctx.drawing;
-  canvas.TextOut(97, kFloodLegendTop, "[m]");
-  canvas.TextOut(kLegendLabelX, kFloodLegendTop + kLegendLabelBelowTop, LegendLabel(d.DrawUpperLimit));
-  for (int L = 1; L <= 5; ++L) {
-    const double v = (5 - L) * d.DrawStep + d.DrawLowerLimit;
-    rs.CurrentColour = Rgb{255, 255, 255};
-    WaterColour(v, d, rs.CurrentColour);
-    DrawLegendBox(canvas, rs.CurrentColour, kFloodLegendTop + kLegendPitch * L, v);
+    if (ctx.FloodMode != 0)
+      WaterColour(v, ctx.drawing, rs.CurrentColour);
+    else
+      FieldColour(v, ctx.drawing, rs.CurrentColour);
+    const int top = BoxTop(legend, L);
+    canvas.FillRect(kLegendBoxLeft, top, kLegendFillRight, top + kLegendFillHeight, rs.CurrentColour.CanvasValue());
+    canvas.Rectangle(kLegendBoxLeft, top, kLegendFrameRight, top + kLegendFrameHeight);
   }
 }
 
 }  // namespace
 
+std::vector<PanelText> InfoPanelTexts(const Context& ctx) {
+  std::vector<PanelText> texts;
+  if (ctx.FloodMode != 0) {
+    AddStationAndArea(ctx, "地点名", "地点名", 95, texts);
+    Line(texts, 160, Format("　水位　%4.2f [m]", ctx.params.WaterLevel));
+  } else {
+    AddStationAndArea(ctx, "送信局名", "送信地点", 108, texts);
+    AddStationData(ctx.params, texts);
+  }
+  AddLegendTexts(ctx, texts);
+  return texts;
+}
+
 void DrawInfoPanel(Context& ctx, RenderState& rs) {
+  if (ctx.FloodMode == 0) ctx.drawing.DrawUpperLimit = ctx.drawing.DrawLowerLimit + 7 * ctx.drawing.DrawStep;
   FormImage& image = rs.pictures.ImageNOT;
   Canvas canvas = image.canvas();
   CanvasState& state = canvas.state();
@@ -132,14 +146,8 @@ void DrawInfoPanel(Context& ctx, RenderState& rs) {
   canvas.Rectangle(0, 0, image.width(), image.height());
   state.font_colour = kBlack;
   state.font_size_pt = 9;
-
-  const bool flood = ctx.FloodMode != 0;
-  for (const PanelLine& line : flood ? FloodModeLines(ctx) : FieldModeLines(ctx))
-    canvas.TextOut(kTextX, line.y, line.utf8);
-  if (flood)
-    DrawFloodLegend(ctx, rs, canvas);
-  else
-    DrawFieldLegend(ctx, rs, canvas);
+  DrawLegendBoxes(ctx, rs, canvas);
+  for (const PanelText& text : InfoPanelTexts(ctx)) canvas.TextOut(text.x, text.y, text.utf8);
 }
 
 }  // namespace dorx

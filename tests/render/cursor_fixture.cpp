@@ -58,11 +58,6 @@ void DrawnResult::WriteResult(const std::function<CellRecord(int32_t a, int32_t 
 
 void DrawnResult::WriteResultBytes(const std::string& bytes) { WriteBytes(ctx.ResultFilePath, bytes); }
 
-uint32_t RgbAt(const Bitmap& bitmap, int x, int y) {
-  const CanvasColour c = bitmap.Pixel(x, y);
-  return (uint32_t{RedOf(c)} << 16) | (uint32_t{GreenOf(c)} << 8) | BlueOf(c);
-}
-
 bool AnyPixelIs(const Bitmap& bitmap, int left, int top, int right, int bottom, uint32_t rgb) {
   for (int y = top; y < bottom; ++y)
     for (int x = left; x < right; ++x)

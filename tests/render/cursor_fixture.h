@@ -10,6 +10,7 @@
 #include "engine/context.h"
 #include "files/message_sink.h"
 #include "render/render_state.h"
+#include "render_fixtures.h"
 #include "support/test_support.h"
 
 namespace dorx::test {
@@ -67,9 +68,6 @@ class DrawnResult {
   ContextSink sink{ctx};
   ScratchFolder dir;
 };
-
-// The pixel's colour as RGB hex, red first (0xRRGGBB), for readable expectations.
-uint32_t RgbAt(const Bitmap& bitmap, int x, int y);
 
 // Whether any pixel of [left, right) x [top, bottom) has the colour (0xRRGGBB).
 bool AnyPixelIs(const Bitmap& bitmap, int left, int top, int right, int bottom, uint32_t rgb);
