@@ -27,10 +27,11 @@ struct Offset {
 // The cone: a concave profile h = H a / (a + r), steep near the top and
 // flattening outwards, lowered so that it meets the plain at kConeEnd.
 constexpr int64_t kConeScale = 45000;   // a: 4.5 km
-constexpr int64_t kConeHeight = 44200;  // H
+constexpr int64_t kConeHeight = 41200;  // H
 constexpr int64_t kConeEnd = 400000;    // 40 km
-constexpr int64_t kCraterRadius = 3500; // rim at 350 m from the centre
-constexpr int64_t kCraterDepth = 2200;  // floor 220 m below the rim
+constexpr int64_t kCraterRadius = 600;  // rim at 60 m from the centre
+// Shallow enough that a 40 m mast at the centre sees over the rim.
+constexpr int64_t kCraterDepth = 150;   // floor 15 m below the rim
 
 int64_t ConeProfile(int64_t r) {
   if (r >= kConeEnd) return 0;
