@@ -92,9 +92,11 @@ TEST_F(CellPainterTest, SeaCellsAreBlankInResultLayersOnlyWithTheSeaBox) {
     for (int code : {5011, 5013, 5015, 5017, 5019}) Paint(code, 0, 0, sea);
     EXPECT_EQ(RgbAt(rs.pictures.ImageMAP, 0, 29), kSeaHex) << "the terrain layer keeps the sea colour";
     const uint32_t red_or_white = sea_box ? kWhiteHex : 0xFF0000;
+    // The stepped layer shows 35 as SteppedValue(35) = 5 x cut(6.5) = 30.
+    const uint32_t stepped_or_white = sea_box ? kWhiteHex : 0xFF9A00;
     const uint32_t mark_or_white = sea_box ? kWhiteHex : kMarkHex;
     EXPECT_EQ(RgbAt(rs.pictures.ImageSIM, 0, 29), red_or_white);
-    EXPECT_EQ(RgbAt(rs.pictures.ImageSIM1, 0, 29), red_or_white);
+    EXPECT_EQ(RgbAt(rs.pictures.ImageSIM1, 0, 29), stepped_or_white);
     EXPECT_EQ(RgbAt(rs.pictures.ImageSIM2, 0, 29), mark_or_white);
     EXPECT_EQ(RgbAt(rs.pictures.ImageSIM3, 0, 29), mark_or_white);
   }
@@ -174,7 +176,7 @@ TEST(TerrainRunPainting, BlockEdgesFromTheCellsLatitude) {
     PixelBlock block;
     const char* source;
   } rows[] = {
-      // dx = 1.93263 x cos(35 deg) = 1.58313, dy = 1.28842
+      // dx = 1.93263 x cos(35 deg) = 1.58312, dy = 1.28842
       {1, 4, 35, 40, 0, {15, 16, 31, 32}, "documented: x from cut(40 dx / 4), y cut(99 dy / 4) to cut(100 dy / 4)"},
       {0, 4, 35, 40, 0, {63, 64, 127, 128}, "without reduction: cut(40 dx) = 63, cut(99 dy) = 127"},
       {0, 1, 0, 1, 99, {1, 3, 0, 1}, "equator: dx = 1.93, cut(2 dx) = 3; top row from 0 to cut(dy) = 1"},
@@ -203,8 +205,8 @@ TEST(TerrainRunPainting, Code5001PaintsTheTerrainLayerAndFollowsTheLatitudeInThe
   EXPECT_EQ(RgbAt(rs.pictures.ImageMAP, 63, 127), 0x040404u);
   EXPECT_EQ(RgbAt(rs.pictures.ImageMAP, 64, 127), kWhiteHex);
   EXPECT_NEAR(ctx.geometry.ImageHeight, 128.842, 0.001);  // R x dy
-  EXPECT_NEAR(ctx.geometry.ImageWidth, 158.313, 0.001);   // C x dx at 35 degrees
-  EXPECT_EQ(ctx.geometry.CellsPerPixelX, 1) << "nothing derived";
+  EXPECT_NEAR(ctx.geometry.ImageWidth, 158.312, 0.001);   // C x dx at 35 degrees
+  EXPECT_EQ(ctx.geometry.CellsPerPixelX, 10) << "nothing derived: still 100 columns over 10 pixels";
 }
 
 TEST(RefreshCells, SparseCellsByCoarseAndTheFirstCell) {
@@ -257,8 +259,11 @@ TEST_F(CellPainterTest, OnlyTheRunCodesAndTheRampRefresh) {
   ResetLayer(rs.pictures, kLayerMAP, 15, 30);
   ctx.store.CurrentRecord = TerrainRecordAt(0);
   PaintCell(ctx, rs, kPaintTerrainRun, 0, 0);
-  EXPECT_EQ(RgbAt(rs.pictures.ImageCSR, 0, 9 * 0 + 128 % 30), RgbAt(rs.pictures.ImageMAP, 0, 128 % 30));
-  EXPECT_EQ(RgbAt(rs.pictures.ImageCSR, 7, 15), RgbAt(rs.pictures.ImageMAP, 7, 15)) << "5001 draws no marker";
+  // At the equator cell (0, 0) of 10 rows is x 0..cut(1.93) = 1, y cut(9 dy) = 11 to cut(10 dy) = 12.
+  EXPECT_EQ(RgbAt(rs.pictures.ImageCSR, 0, 11), 0x404040u) << "copied from ImageMAP";
+  EXPECT_EQ(rs.pictures.TerrainBitmap.width(), 19) << "the copy takes the size 5001 just set: cut(10 x 1.93)";
+  EXPECT_EQ(rs.pictures.TerrainBitmap.height(), 12) << "cut(10 x 1.288)";
+  EXPECT_EQ(RgbAt(rs.pictures.ImageCSR, 7, 9), kWhiteHex) << "5001 draws no marker (its arm would cover y 9..21)";
 }
 
 }  // namespace
