@@ -89,14 +89,14 @@ bool StoreFile::Close() {
 }
 
 size_t StoreFile::ReadAt(int64_t offset, void* dst, size_t size) const {
-  if (mode_ != Mode::kRead || offset < 0 || offset >= size_) return 0;
+  if (mode_ != Mode::kRead || size == 0 || offset < 0 || offset >= size_) return 0;
   const size_t n = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(size), size_ - offset));
   std::memcpy(dst, data_ + offset, n);
   return n;
 }
 
 void StoreFile::WriteAt(int64_t offset, const void* src, size_t size) {
-  if (mode_ != Mode::kWrite || offset < 0 || size > static_cast<size_t>(kMaxBytes) ||
+  if (mode_ != Mode::kWrite || size == 0 || offset < 0 || size > static_cast<size_t>(kMaxBytes) ||
       offset > kMaxBytes - static_cast<int64_t>(size))
     return;
   const size_t end = static_cast<size_t>(offset) + size;

@@ -64,7 +64,10 @@ std::vector<CellRecord> ReadRecords(const std::string& path, size_t header_bytes
   const std::string bytes = ReadBytes(path);
   if (bytes.size() < header_bytes) return {};
   std::vector<CellRecord> records((bytes.size() - header_bytes) / sizeof(CellRecord));
-  std::memcpy(records.data(), bytes.data() + header_bytes, records.size() * sizeof(CellRecord));
+  // An empty vector's data() may be null, and memcpy from or to null is
+  // undefined even for zero bytes.
+  if (!records.empty())
+    std::memcpy(records.data(), bytes.data() + header_bytes, records.size() * sizeof(CellRecord));
   return records;
 }
 

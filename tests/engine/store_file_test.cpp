@@ -64,6 +64,7 @@ TEST(StoreFile, WritingCreatesAtOnceAndWritesAtClose) {
   f.WriteAt(4, "AB", 2);
   f.WriteAt(1, "x", 1);
   f.WriteAt(5, "CD", 2);
+  f.WriteAt(40, nullptr, 0);  // a write of nothing neither grows the file nor reads its source
   char c = 0;
   EXPECT_EQ(f.ReadAt(0, &c, 1), 0u) << "a file opened for writing is not read";
   ASSERT_TRUE(f.Close());

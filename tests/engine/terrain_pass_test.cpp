@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "engine_fixtures.h"
 #include "fake_window_link.h"
 #include "support/test_support.h"
@@ -26,10 +24,7 @@ class TerrainPassTest : public ::testing::Test {
     EXPECT_TRUE(ctx_.store.StoreFileA.Open(dir_ / "terrain", "wb"));
     LoadTerrainPass(ctx_, link_);
     ctx_.store.StoreFileA.Close();
-    const std::string bytes = test::ReadBytes(dir_ / "terrain");
-    std::vector<CellRecord> records(bytes.size() / sizeof(CellRecord));
-    std::memcpy(records.data(), bytes.data(), records.size() * sizeof(CellRecord));
-    return records;
+    return test::ReadRecords(dir_ / "terrain");
   }
   // Record of the cell `column` from the west edge and `row` from the south edge.
   const CellRecord& At(const std::vector<CellRecord>& records, int column, int row) {
