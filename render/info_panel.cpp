@@ -92,36 +92,25 @@ double BoxValue(const Context& ctx, int L) {
 
 std::string LegendLabel(double v) { return Format("  %+3.1f  ", v); }
 
+// The legend's texts: the unit, in flood mode the label of DrawUpperLimit on
+// the top border, then one label per box, 13 pixels below its top.
+PanelText LegendHeading(const LegendLayout& legend) { return {legend.heading_x, legend.top, legend.heading}; }
+PanelText FloodUpperLabel(const Context& ctx, const LegendLayout& legend) {
+  return {kLegendLabelX, legend.top + kLegendLabelBelowTop, LegendLabel(ctx.drawing.DrawUpperLimit)};
+}
+PanelText BoxLabel(const Context& ctx, const LegendLayout& legend, int L) {
+  return {kLegendLabelX, BoxTop(legend, L) + kLegendLabelBelowTop, LegendLabel(BoxValue(ctx, L))};
+}
+
 void AddLegendTexts(const Context& ctx, std::vector<PanelText>& texts) {
   const LegendLayout& legend = LegendOf(ctx);
-  texts.push_back({legend.heading_x, legend.top, legend.heading});
-  if (ctx.FloodMode != 0)
-    texts.push_back({kLegendLabelX, legend.top + kLegendLabelBelowTop, LegendLabel(ctx.drawing.DrawUpperLimit)});
-  for (int L = legend.first_box; L <= legend.last_box; ++L)
-    texts.push_back({kLegendLabelX, BoxTop(legend, L) + kLegendLabelBelowTop, LegendLabel(BoxValue(ctx, L))});
+  texts.push_back(LegendHeading(legend));
+  if (ctx.FloodMode != 0) texts.push_back(FloodUpperLabel(ctx, legend));
+  for (int L = legend.first_box; L <= legend.last_box; ++L) texts.push_back(BoxLabel(ctx, legend, L));
 }
 
-// The boxes: each value's colour (white where the ramp leaves it white) in
-// a black frame; neighbouring frames touch.
-void DrawLegendBoxes(const Context& ctx, RenderState& rs, Canvas& canvas) {
-  const LegendLayout& legend = LegendOf(ctx);
-  canvas.state().pen_colour = kBlack;
-  for (int L = legend.first_box; L <= legend.last_box; ++L) {
-    const double v = BoxValue(ctx, L);
-    rs.CurrentColour = Rgb{255, 255, 255};
-    if (ctx.FloodMode != 0)
-      WaterColour(v, ctx.drawing, rs.CurrentColour);
-    else
-      FieldColour(v, ctx.drawing, rs.CurrentColour);
-    const int top = BoxTop(legend, L);
-    canvas.FillRect(kLegendBoxLeft, top, kLegendFillRight, top + kLegendFillHeight, rs.CurrentColour.CanvasValue());
-    canvas.Rectangle(kLegendBoxLeft, top, kLegendFrameRight, top + kLegendFrameHeight);
-  }
-}
-
-}  // namespace
-
-std::vector<PanelText> InfoPanelTexts(const Context& ctx) {
+// The text lines above the legend, in the order they are drawn.
+std::vector<PanelText> LineTexts(const Context& ctx) {
   std::vector<PanelText> texts;
   if (ctx.FloodMode != 0) {
     AddStationAndArea(ctx, "地点名", "地点名", 95, texts);
@@ -130,12 +119,44 @@ std::vector<PanelText> InfoPanelTexts(const Context& ctx) {
     AddStationAndArea(ctx, "送信局名", "送信地点", 108, texts);
     AddStationData(ctx.params, texts);
   }
+  return texts;
+}
+
+void Write(Canvas& canvas, const PanelText& text) { canvas.TextOut(text.x, text.y, text.utf8); }
+
+// Box L: the colour of its value (white where the ramp leaves it white) in a
+// black frame, neighbouring frames sharing their line; then its label.
+void DrawLegendBox(const Context& ctx, RenderState& rs, Canvas& canvas, int L) {
+  const LegendLayout& legend = LegendOf(ctx);
+  const double v = BoxValue(ctx, L);
+  rs.CurrentColour = Rgb{255, 255, 255};
+  if (ctx.FloodMode != 0)
+    WaterColour(v, ctx.drawing, rs.CurrentColour);
+  else
+    FieldColour(v, ctx.drawing, rs.CurrentColour);
+  const int top = BoxTop(legend, L);
+  canvas.FillRect(kLegendBoxLeft, top, kLegendFillRight, top + kLegendFillHeight, rs.CurrentColour.CanvasValue());
+  canvas.state().pen_colour = kBlack;
+  canvas.Rectangle(kLegendBoxLeft, top, kLegendFrameRight, top + kLegendFrameHeight);
+  Write(canvas, BoxLabel(ctx, legend, L));
+}
+
+void DrawLegend(const Context& ctx, RenderState& rs, Canvas& canvas) {
+  const LegendLayout& legend = LegendOf(ctx);
+  Write(canvas, LegendHeading(legend));
+  if (ctx.FloodMode != 0) Write(canvas, FloodUpperLabel(ctx, legend));
+  for (int L = legend.first_box; L <= legend.last_box; ++L) DrawLegendBox(ctx, rs, canvas, L);
+}
+
+}  // namespace
+
+std::vector<PanelText> InfoPanelTexts(const Context& ctx) {
+  std::vector<PanelText> texts = LineTexts(ctx);
   AddLegendTexts(ctx, texts);
   return texts;
 }
 
 void DrawInfoPanel(Context& ctx, RenderState& rs) {
-  if (ctx.FloodMode == 0) ctx.drawing.DrawUpperLimit = ctx.drawing.DrawLowerLimit + 7 * ctx.drawing.DrawStep;
   FormImage& image = rs.pictures.ImageNOT;
   Canvas canvas = image.canvas();
   CanvasState& state = canvas.state();
@@ -146,8 +167,11 @@ void DrawInfoPanel(Context& ctx, RenderState& rs) {
   canvas.Rectangle(0, 0, image.width(), image.height());
   state.font_colour = kBlack;
   state.font_size_pt = 9;
-  DrawLegendBoxes(ctx, rs, canvas);
-  for (const PanelText& text : InfoPanelTexts(ctx)) canvas.TextOut(text.x, text.y, text.utf8);
+  for (const PanelText& text : LineTexts(ctx)) Write(canvas, text);
+  // The legend's ramp runs up to DrawUpperLimit, set from the step in
+  // field-strength mode (the map painters rely on it as well).
+  if (ctx.FloodMode == 0) ctx.drawing.DrawUpperLimit = ctx.drawing.DrawLowerLimit + 7 * ctx.drawing.DrawStep;
+  DrawLegend(ctx, rs, canvas);
 }
 
 }  // namespace dorx
