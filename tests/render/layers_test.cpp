@@ -35,7 +35,9 @@ TEST(ResetLayer, EachCodeSizesAndClearsItsOwnImage) {
     // No other image was touched.
     for (ImageId other : {ImageId::ImageCSR, ImageId::ImageMAP, ImageId::ImageSIM, ImageId::ImageFIN,
                           ImageId::ImageSEC, ImageId::ImageNOT})
-      if (other != row.image) EXPECT_NE(p.Get(other).width(), 7) << row.code;
+      if (other != row.image) {
+        EXPECT_NE(p.Get(other).width(), 7) << row.code;
+      }
   }
 }
 
