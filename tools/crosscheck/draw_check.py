@@ -1067,6 +1067,43 @@ def edge_values(flood):
     return cell
 
 
+def near(x0, count):
+    """x0 and its neighbours, count units in the last place either way."""
+    u = math.ulp(x0) if x0 else 5e-324
+    return [x0 + k * u for k in range(-count, count + 1)]
+
+
+def boundary_values(lower, step, upper, flood, emin, emax):
+    """Values next to the places where a colour changes: the hue sextants and
+    the 1/255 steps inside them, the steps of the stepped ramp, the lower
+    limit, and for slot 0 the elevations between two greys."""
+    values = []
+    for i in range(6):
+        for j in range(256):
+            H = 60 * (i + j / 255)
+            if flood:
+                if not 160 <= H <= 240:
+                    continue
+                t = 1 - (240 - H) / 80
+            else:
+                if H > 255:
+                    continue
+                t = 1 - H / 255
+            values += near(lower + t * (upper - lower), 6)
+    for k in range(-3, 12):
+        values += near(step * (k + 0.5), 6)
+    values += near(lower, 6)
+    elevations = []
+    for k in range(192):
+        elevations += near(((k * (emax - emin) / 191) + emin) * 10, 3)
+    def cell(a, b, slots):
+        n = a * 7919 + b * 104729
+        slots[12 if not flood else 13] = values[n % len(values)]
+        slots[0] = elevations[(n // 7) % len(elevations)]
+        return slots
+    return cell
+
+
 def flat_terrain(a, b, slots):
     if slots[0] * 0.1 > -10:
         slots[0] = 5000.0
@@ -1118,6 +1155,7 @@ def write_template(folder):
              b'<!-- @n-@ stays: -->\r\n',
              b' @n-@\r\n',
              b'<LatLonBox>\r\n',
+             b'<!-- ' + b'x' * 1500 + b' -->\r\n',
              b'@w-@@e-@\r\n',
              b'@n-@\r\n',
              b'@s-@\r\n',
@@ -1137,6 +1175,14 @@ def run_suite(args):
     make_program(flood_prog, batch, True)
     make_program(tmpl_prog, batch, False)
     write_template(tmpl_prog)
+    colour_prog = os.path.join(work, 'colours')
+    make_program(colour_prog, batch, False)
+    with open(os.path.join(colour_prog, 'Dorx.ini'), 'rb') as f:
+        ini = f.read()
+    ini = re.sub(rb'(Color_RGB_Sea_+\(char\) +)\w+', rb'\g<1>12ab3', ini)
+    ini = re.sub(rb'(Color_RGB_+\(char\) +)\w+', rb'\g<1>F4g8zz', ini)
+    with open(os.path.join(colour_prog, 'Dorx.ini'), 'wb') as f:
+        f.write(ini)
 
     coast = ((35, 17, 0.0), (138, 49, 30.0))
     summit = ((35, 21, 38.4), (138, 43, 38.4))
@@ -1185,7 +1231,17 @@ def run_suite(args):
                                        header={261: ('<b', 0)})
     results['short'] = edited_result(results['coast'], os.path.join(synth, 'short', 'short.dorx'),
                                      truncate=300)
-    for name in ('edges', 'floodedges', 'flat', 'tiny', 'wrap', 'truncated', 'badtag', 'coarse0', 'short'):
+    results['ulp'] = edited_result(results['coast'], os.path.join(synth, 'ulp', 'ulp.dorx'),
+                                   cell=boundary_values(0.0, 5.0, 35.0, False, coast_res.elev_min,
+                                                        coast_res.elev_max))
+    flood_res = Result(results['flood'])
+    results['floodulp'] = edited_result(results['flood'], os.path.join(synth, 'floodulp', 'floodulp.dorw'),
+                                        cell=boundary_values(0.0, 2.0, 10.0, True, flood_res.elev_min,
+                                                             flood_res.elev_max))
+    results['headeronly'] = edited_result(results['coast'], os.path.join(synth, 'headeronly', 'headeronly.dorx'),
+                                          truncate=HEADER_BYTES)
+    for name in ('edges', 'floodedges', 'flat', 'tiny', 'wrap', 'truncated', 'badtag', 'coarse0', 'short',
+                 'headeronly', 'ulp', 'floodulp'):
         # The project name in the header names the exported files.
         path = results[name]
         with open(path, 'r+b') as f:
@@ -1196,7 +1252,7 @@ def run_suite(args):
     print('corner grid count %s, stale readout clicks %s' % (corner_grid, stale))
 
     F, W, T = field_prog, flood_prog, tmpl_prog
-    edge_clicks = ['%d,%d' % (7 + 41 * i, 5 + 37 * i) for i in range(14)]
+    edge_clicks = ['%d,%d' % ((7 + 97 * i) % 630, (5 + 61 * i) % 515) for i in range(30)]
     clicks = lambda cs: sum((['--click', c] for c in cs), [])
     scenarios = [
         ('demo', F, ['--terrain', '1']),
@@ -1216,6 +1272,11 @@ def run_suite(args):
                       '--click', '157,128', '--click=-1,5']),
         ('coast', F, clicks(stale)),
         ('coast', T, ['--terrain', '1']),
+        ('coast', colour_prog, ['--terrain', '1', '--view', '3']),
+        ('coast', colour_prog, ['--terrain', '2', '--view', 'los', '--no-sea']),
+        ('headeronly', F, ['--terrain', '1']),
+        ('headeronly', F, ['--view', '3', '--terrain', '2', '--no-sea']),
+        ('demo', F, ['--terrain', '2', '--magnification', '200', '--view', '2']),
         ('lopsided', F, ['--terrain', '1', '--magnification', '75', '--grid', '4']),
         ('lopsided', F, ['--view', '2', '--terrain', '2', '--no-sea', '--step', '2']),
         ('lopsided', F, ['--view', 'los', '--magnification', '180', '--click', '5,5']),
@@ -1243,6 +1304,13 @@ def run_suite(args):
         ('floodedges', W, ['--magnification', '200', '--terrain', '1'] + clicks(edge_clicks)),
         ('floodedges', W, ['--view', '2', '--magnification', '200', '--terrain', '2']),
         ('floodedges', W, ['--view', '3', '--magnification', '200', '--lower', '-2', '--step', '1']),
+        ('ulp', F, ['--magnification', '200']),
+        ('ulp', F, ['--magnification', '200', '--view', '2', '--terrain', '2']),
+        ('ulp', F, ['--magnification', '200', '--view', '3', '--terrain', '1']),
+        ('ulp', F, ['--magnification', '200', '--view', 'los', '--terrain', '1']),
+        ('floodulp', W, ['--magnification', '200']),
+        ('floodulp', W, ['--magnification', '200', '--view', '2', '--terrain', '2']),
+        ('floodulp', W, ['--magnification', '200', '--view', '3', '--terrain', '1']),
         ('flat', F, ['--terrain', '1', '--view', 'los']),
         ('tiny', F, ['--terrain', '1']),
         ('tiny', F, ['--terrain', '2', '--magnification', '20']),
