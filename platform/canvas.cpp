@@ -9,6 +9,7 @@
 #include "platform/line_raster.h"
 #include "platform/polygon_raster.h"
 #include "platform/text_renderer.h"
+#include "platform/wide_line_raster.h"
 
 namespace dorx {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 // A box given by two corners in any order, with left <= right and top <= bottom,
 // as a desktop canvas orders the boxes of its frames and ellipses.
 struct Box {
-  int left, top, right, bottom;
+  int64_t left, top, right, bottom;
 };
 
 Box Ordered(int left, int top, int right, int bottom) {
@@ -26,9 +27,18 @@ Box Ordered(int left, int top, int right, int bottom) {
 
 // Fills [left, right) x [top, bottom) as given: an inverted box is empty here.
 void FillBox(Bitmap& bitmap, Box b, CanvasColour colour) {
-  const int first_row = std::max(b.top, 0);
-  const int end_row = std::min(b.bottom, bitmap.height());
-  for (int y = first_row; y < end_row; ++y) bitmap.FillSpan(y, b.left, b.right, colour);
+  const int64_t first_row = std::max<int64_t>(b.top, 0);
+  const int64_t end_row = std::min<int64_t>(b.bottom, bitmap.height());
+  for (int64_t y = first_row; y < end_row; ++y)
+    bitmap.FillSpan(static_cast<int>(y), b.left, b.right, colour);
+}
+
+// A line in the pen: the one-pixel rule for widths up to 1, the wide rule above.
+void DrawPenLine(Bitmap& bitmap, const CanvasState& state, Point from, Point to) {
+  if (state.pen_width > 1)
+    DrawWideLinePixels(bitmap, from, to, state.pen_width, state.pen_colour);
+  else
+    DrawLinePixels(bitmap, from, to, state.pen_colour);
 }
 
 }  // namespace
@@ -36,7 +46,7 @@ void FillBox(Bitmap& bitmap, Box b, CanvasColour colour) {
 void Canvas::MoveTo(int x, int y) { state_.pen_position = {x, y}; }
 
 void Canvas::LineTo(int x, int y) {
-  DrawLinePixels(bitmap_, state_.pen_position, {x, y}, state_.pen_colour);
+  DrawPenLine(bitmap_, state_, state_.pen_position, {x, y});
   state_.pen_position = {x, y};
 }
 
@@ -51,20 +61,28 @@ void Canvas::FillRect(int left, int top, int right, int bottom, CanvasColour col
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
   const Box b = Ordered(left, top, right, bottom);
   if (b.left == b.right || b.top == b.bottom) return;
+  // The frame is a band as wide as the pen along the inside of the box.
+  const int64_t w = std::max(state_.pen_width, 1);
   if (state_.brush_style == BrushStyle::kSolid)
-    FillBox(bitmap_, {b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, state_.brush_colour);
+    FillBox(bitmap_, {b.left + w, b.top + w, b.right - w, b.bottom - w}, state_.brush_colour);
   const CanvasColour pen = state_.pen_colour;
-  FillBox(bitmap_, {b.left, b.top, b.right, b.top + 1}, pen);
-  FillBox(bitmap_, {b.left, b.bottom - 1, b.right, b.bottom}, pen);
-  FillBox(bitmap_, {b.left, b.top, b.left + 1, b.bottom}, pen);
-  FillBox(bitmap_, {b.right - 1, b.top, b.right, b.bottom}, pen);
+  const int64_t band_right = std::min(b.left + w, b.right);
+  const int64_t band_left = std::max(b.right - w, b.left);
+  const int64_t band_bottom = std::min(b.top + w, b.bottom);
+  const int64_t band_top = std::max(b.bottom - w, b.top);
+  FillBox(bitmap_, {b.left, b.top, b.right, band_bottom}, pen);
+  FillBox(bitmap_, {b.left, band_top, b.right, b.bottom}, pen);
+  FillBox(bitmap_, {b.left, b.top, band_right, b.bottom}, pen);
+  FillBox(bitmap_, {band_left, b.top, b.right, b.bottom}, pen);
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
   const Box b = Ordered(left, top, right, bottom);
   std::optional<CanvasColour> fill;
   if (state_.brush_style == BrushStyle::kSolid) fill = state_.brush_colour;
-  DrawEllipsePixels(bitmap_, b.left, b.top, b.right, b.bottom, state_.pen_colour, fill);
+  DrawEllipsePixels(bitmap_, static_cast<int>(b.left), static_cast<int>(b.top),
+                    static_cast<int>(b.right), static_cast<int>(b.bottom), state_.pen_colour, fill,
+                    state_.pen_width);
 }
 
 void Canvas::Polygon(const std::vector<Point>& points) {
@@ -72,7 +90,7 @@ void Canvas::Polygon(const std::vector<Point>& points) {
   if (state_.brush_style == BrushStyle::kSolid)
     FillPolygonPixels(bitmap_, points, state_.brush_colour);
   for (size_t i = 0; i < points.size(); ++i)
-    DrawLinePixels(bitmap_, points[i], points[(i + 1) % points.size()], state_.pen_colour);
+    DrawPenLine(bitmap_, state_, points[i], points[(i + 1) % points.size()]);
 }
 
 void Canvas::TextOut(int x, int y, std::string_view utf8) {

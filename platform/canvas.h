@@ -17,7 +17,7 @@ enum class BrushStyle { kSolid, kClear };
 // The drawing state that belongs to a picture's canvas.
 struct CanvasState {
   CanvasColour pen_colour = kBlack;
-  int pen_width = 1;
+  int pen_width = 1;  // pixels; 0 and below draw as 1
   CanvasColour brush_colour = kWhite;
   BrushStyle brush_style = BrushStyle::kSolid;
   CanvasColour font_colour = kBlack;
@@ -33,7 +33,8 @@ class Canvas {
   Bitmap& bitmap() { return bitmap_; }
 
   void MoveTo(int x, int y);
-  // Line from the pen position to (x, y), end point excluded; the pen moves there.
+  // Line from the pen position to (x, y); the pen moves there. A one-pixel pen
+  // excludes the end point; a wider pen covers both ends with round caps.
   void LineTo(int x, int y);
   void Line(int x0, int y0, int x1, int y1) {
     MoveTo(x0, y0);
@@ -45,13 +46,16 @@ class Canvas {
   // a box without width or height draws nothing.
   void FillRect(int left, int top, int right, int bottom);
   void FillRect(int left, int top, int right, int bottom, CanvasColour colour);
-  // A one-pixel frame in the pen colour on the boundary of [left, right) x [top, bottom);
-  // the inside is filled with the brush when the brush is solid.
+  // A frame in the pen colour along the inside of [left, right) x [top, bottom),
+  // as many pixels wide as the pen; the inside is filled with the brush when the
+  // brush is solid.
   void Rectangle(int left, int top, int right, int bottom);
   // The ellipse inside the box [left, right) x [top, bottom): outline in the pen
-  // colour, inside filled with the brush when the brush is solid.
+  // colour and width (inside the box), inside filled with the brush when the
+  // brush is solid.
   void Ellipse(int left, int top, int right, int bottom);
-  // Closed polygon: outline in the pen colour, inside filled when the brush is solid.
+  // Closed polygon: inside filled when the brush is solid, then the outline in
+  // the pen, one line from every point to the next and from the last to the first.
   void Polygon(const std::vector<Point>& points);
   // UTF-8 text with its cell's top-left corner at (x, y), in the font colour and
   // size; the text's cell is filled with the brush colour first when the brush is solid.

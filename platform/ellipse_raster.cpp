@@ -38,15 +38,23 @@ uint64_t IntegerSquareRoot(uint64_t n) {
 // depends on |u| and |v| only, so the shape is symmetric about both axes.
 class EllipseRows {
  public:
-  EllipseRows(int left, int top, int right, int bottom)
-      : left_(left), top_(top), bottom_(bottom),
-        a_(static_cast<int64_t>(right) - left - 1),
-        b_(static_cast<int64_t>(bottom) - top - 1) {}
+  EllipseRows(int64_t left, int64_t top, int64_t right, int64_t bottom)
+      : left_(left), top_(top), bottom_(bottom), a_(right - left - 1), b_(bottom - top - 1) {}
 
   Span RowSpan(int64_t y) const {
     if (y < top_ || y >= bottom_) return {};
     const int64_t half = HalfWidthDoubled(std::llabs(2 * y - (2 * top_ + b_)));
     return {left_ + (a_ - half) / 2, left_ + (a_ + half) / 2};
+  }
+
+  // The pixels of row y whose four neighbours all belong to the shape.
+  Span InsideSpan(int64_t y) const {
+    const Span row = RowSpan(y);
+    const Span above = RowSpan(y - 1);
+    const Span below = RowSpan(y + 1);
+    if (row.empty() || above.empty() || below.empty()) return {};
+    return {std::max({row.first + 1, above.first, below.first}),
+            std::min({row.last - 1, above.last, below.last})};
   }
 
  private:
@@ -77,21 +85,21 @@ class EllipseRows {
 }  // namespace
 
 void DrawEllipsePixels(Bitmap& bitmap, int left, int top, int right, int bottom,
-                       CanvasColour outline, std::optional<CanvasColour> fill) {
+                       CanvasColour outline, std::optional<CanvasColour> fill, int pen_width) {
   if (right <= left || bottom <= top) return;
-  const EllipseRows rows(left, top, right, bottom);
+  const EllipseRows outer(left, top, right, bottom);
+  // The shape whose inside is not outline: the box shrunk by the pen's extra width.
+  const int64_t inset = std::max(pen_width, 1) - 1;
+  const int64_t inner_left = left + inset, inner_right = right - inset;
+  const int64_t inner_top = top + inset, inner_bottom = bottom - inset;
+  const bool has_inner = inner_left < inner_right && inner_top < inner_bottom;
+  const EllipseRows inner(inner_left, inner_top, has_inner ? inner_right : inner_left + 1,
+                          has_inner ? inner_bottom : inner_top + 1);
   const int64_t first_row = std::max<int64_t>(top, 0);
   const int64_t end_row = std::min<int64_t>(bottom, bitmap.height());
   for (int64_t y = first_row; y < end_row; ++y) {
-    const Span row = rows.RowSpan(y);
-    const Span above = rows.RowSpan(y - 1);
-    const Span below = rows.RowSpan(y + 1);
-    // Inside: the pixels whose four neighbours all belong to the shape.
-    Span inside;
-    if (!above.empty() && !below.empty()) {
-      inside.first = std::max({row.first + 1, above.first, below.first});
-      inside.last = std::min({row.last - 1, above.last, below.last});
-    }
+    const Span row = outer.RowSpan(y);
+    const Span inside = has_inner ? inner.InsideSpan(y) : Span{};
     const int line = static_cast<int>(y);
     if (inside.empty()) {
       bitmap.FillSpan(line, row.first, row.last + 1, outline);

@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <csetjmp>
+#include <cstdio>
 
 #include "platform/file_system.h"
 
@@ -33,6 +34,20 @@ void AppendBytes(png_structp png, png_bytep data, size_t length) {
 }
 
 void FlushNothing(png_structp) {}
+
+// Writes the bytes to a new or truncated file. A file that was opened but not
+// written completely is removed, so that no cut picture stays behind; a file
+// that could not be opened is left as it was.
+bool WriteWholePicture(const std::string& path, const std::string& bytes) {
+  if (path.empty() || path.size() > kMaxPathBytes) return false;
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  const bool closed = std::fclose(f) == 0;
+  if (written && closed) return true;
+  RemoveFile(path);
+  return false;
+}
 
 // libpng reports errors by longjmp to the setjmp below; nothing in this
 // function owns a resource that such a jump would skip.
@@ -82,9 +97,7 @@ bool WritePng(const std::string& path, const Bitmap& bitmap,
               std::optional<CanvasColour> transparent) {
   const std::string bytes = EncodePng(bitmap, transparent);
   if (bytes.empty()) return false;
-  if (WriteWholeFile(path, bytes)) return true;
-  RemoveFile(path);  // never leave a cut file behind
-  return false;
+  return WriteWholePicture(path, bytes);
 }
 
 }  // namespace dorx
