@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <string>
+
 #include "render/colour_scales.h"
 #include "render/layers.h"
 #include "render/progress_refresh.h"
@@ -133,6 +137,49 @@ TEST_F(CellPainterTest, PreviewFillsFourByFourPixelsAtThePointGiven) {
   EXPECT_EQ(RgbAt(view, 0, 0), kWhiteHex);
   Paint(5031, 0, 0, ValueRecord(20000, -1));  // 2000 m: cut(2000 x 191 / 3800) + 64 = 164
   EXPECT_EQ(RgbAt(view, 3, 3), 0xA4A4A4u);
+}
+
+// A damaged record, or settings typed as "nan", must not reach a conversion to
+// an integer (undefined behaviour; the sanitizer build traps it). NaN values
+// have no colour; a NaN elevation is the lowest grey.
+TEST_F(CellPainterTest, NaNValuesAndSettingsPaintWithoutUndefinedConversions) {
+  const double nan = std::nan("");
+  CellRecord broken;
+  broken.slot.fill(nan);
+  const struct Row {
+    const char* what;
+    std::function<void(Context&)> settings;
+    uint32_t value_20_field, value_20_flood;  // the colour of a sound value of 20 under these settings
+  } rows[] = {
+      {"defaults", [](Context&) {}, 0x2DFF00, 0x0000FF},
+      {"NaN limits and step",
+       [nan](Context& c) { c.drawing.DrawLowerLimit = c.drawing.DrawUpperLimit = c.drawing.DrawStep = nan; },
+       kWhiteHex, kWhiteHex},
+      {"NaN upper limit: a NaN hue, taken as 0", [nan](Context& c) { c.drawing.DrawUpperLimit = nan; }, 0xFF0000,
+       0xFF0000},
+  };
+  for (const Row& row : rows) {
+    for (int flood : {0, 1}) {
+      SetUp();
+      ctx.FloodMode = flood;
+      ctx.drawing = StartUpDrawingSettings(flood);
+      row.settings(ctx);
+      for (int code : {5011, 5013, 5015, 5017, 5019, 5003, 5005}) Paint(code, 1, 1, broken);
+      Paint(5031, 4, 4, broken);
+      EXPECT_EQ(RgbAt(rs.pictures.ImageMAP, 1, 24), 0x404040u) << row.what;
+      for (ImageId id : {ImageId::ImageSIM, ImageId::ImageSIM1, ImageId::ImageSIM2, ImageId::ImageSIM3})
+        EXPECT_EQ(RgbAt(rs.pictures.Get(id), 1, 24), kWhiteHex) << row.what;
+      EXPECT_EQ(RgbAt(rs.pictures.ImageCSR, 4, 4), 0x404040u) << row.what;
+      Paint(5013, 2, 2, ValueRecord(0, 20, -1, flood == 1));
+      EXPECT_EQ(RgbAt(rs.pictures.ImageSIM, 3, 21), flood == 1 ? row.value_20_flood : row.value_20_field)
+          << row.what << ", flood mode " << flood;
+    }
+  }
+  // The terrain pass with a NaN position: an empty block, no size from it
+  // beyond a NaN that the layers read as 0 pixels.
+  SetUp();
+  Paint(5001, 0, 0, broken);
+  EXPECT_EQ(rs.pictures.ImageMAP.picture(), Bitmap(15, 30));
 }
 
 TEST_F(CellPainterTest, UnknownPositiveCodesPaintNothing) {
