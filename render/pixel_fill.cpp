@@ -13,9 +13,13 @@ void FillPixelBlock(Bitmap& picture, const PixelBlock& block, CanvasColour colou
 }
 
 void CopyAtMapSize(const Bitmap& source, const MapGeometry& g, Bitmap& target) {
-  target = source;  // reuses the target's storage when it is large enough
   const int width = MapWidthPixels(g);
   const int height = MapHeightPixels(g);
+  if (width <= 0 || height <= 0) {  // a map without pixels (a size not yet known): nothing to copy
+    target = Bitmap(width, height);
+    return;
+  }
+  target = source;  // reuses the target's storage when it is large enough
   if (target.width() != width || target.height() != height) target.Resize(width, height);
 }
 
