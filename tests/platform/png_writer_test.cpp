@@ -109,12 +109,16 @@ TEST(EncodePng, TrnsNamesTheTransparentColourOnlyWhenAsked) {
   const std::vector<Chunk> chunks = ChunksOf(EncodePng(Gradient(4, 4), colour));
   EXPECT_EQ(TypesOf(chunks), (std::vector<std::string>{"IHDR", "tRNS", "IDAT", "IEND"}));
   for (const Chunk& c : chunks) {
-    if (c.type == "tRNS") EXPECT_EQ(c.data, std::string("\x00\x12\x00\x34\x00\x56", 6));  // red, green, blue
+    if (c.type == "tRNS") {
+      EXPECT_EQ(c.data, std::string("\x00\x12\x00\x34\x00\x56", 6));  // red, green, blue
+    }
   }
 
   const std::vector<Chunk> white = ChunksOf(EncodePng(Gradient(4, 4), kWhite));
   for (const Chunk& c : white) {
-    if (c.type == "tRNS") EXPECT_EQ(c.data, std::string("\x00\xFF\x00\xFF\x00\xFF", 6));
+    if (c.type == "tRNS") {
+      EXPECT_EQ(c.data, std::string("\x00\xFF\x00\xFF\x00\xFF", 6));
+    }
   }
 }
 
