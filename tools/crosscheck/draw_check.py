@@ -139,6 +139,11 @@ class Result:
         q = lambda x, y: int(x / y) if y else 0  # integer division toward zero
         return q(W + E, C) * q(S + b, C) + q(W + a, C)
 
+    def holds(self, a, b):
+        """The file holds the whole record of the cell."""
+        n = self.record_number(a, b)
+        return n >= 0 and HEADER_BYTES + (n + 1) * RECORD_BYTES <= len(self.data)
+
     def reset_cache(self):
         self.cache = -9999
 
@@ -382,6 +387,14 @@ def paint_layers(res, geo, sc, sea_blank):
     for b in range(R):
         row_used = b in used_rows
         for a in range(C):
+            if not res.holds(a - res.rw, b - res.rs):
+                # Beyond the end of a cut file (a stopped run): the cell has
+                # no value and stays white in every layer, rather than
+                # repeating the last record read.
+                if row_used and a in used_cols:
+                    for layer in layers.values():
+                        layer[(a, b)] = WHITE
+                continue
             res.read(a - res.rw, b - res.rs)
             if not row_used or a not in used_cols:
                 continue
@@ -658,12 +671,24 @@ def check_panel(report, label, path, sc, flood, want_size=(192, 570)):
         report.ok('%s: legend boxes %s' % (label, ' '.join(summary)))
 
 
+UNKNOWN = None
+UNKNOWN_MARK = b'\x01ANY-DEGREES\x01'
+
+
+def degrees(value):
+    return UNKNOWN_MARK if value is UNKNOWN else b'%4.6f' % value
+
+
 def kml_expected(template_bytes, res, icon_name):
     """The filled template, as UTF-8 bytes."""
     def lat_lon(column, row):
         res.reset_cache()
         res.read(column, row)
         r = res.buffer
+        if not res.holds(column, row):
+            # The record is not in the file: the buffer keeps whatever the
+            # reads before left in it, which depends on the clicks made.
+            return UNKNOWN, UNKNOWN
         return (r[1] + r[3]) / 3600, (r[2] + r[4]) / 3600
     nw = (-res.rw, res.rn - 1)
     se = (res.re - 1, -res.rs)
@@ -680,13 +705,13 @@ def kml_expected(template_bytes, res, icon_name):
         elif head == b'@p-@':
             piece = b'<Icon>' + icon_name + b'</Icon>'
         elif head == b'@n-@':
-            piece = b'<north>%4.6f</north>' % lat_lon(*nw)[0]
+            piece = b'<north>' + degrees(lat_lon(*nw)[0]) + b'</north>'
         elif head == b'@s-@':
-            piece = b'<south>%4.6f</south>' % lat_lon(*se)[0]
+            piece = b'<south>' + degrees(lat_lon(*se)[0]) + b'</south>'
         elif head == b'@w-@':
-            piece = b'<west>%4.6f</west>' % lat_lon(*nw)[1]
+            piece = b'<west>' + degrees(lat_lon(*nw)[1]) + b'</west>'
         elif head == b'@e-@':
-            piece = b'<east>%4.6f</east>' % lat_lon(*se)[1]
+            piece = b'<east>' + degrees(lat_lon(*se)[1]) + b'</east>'
         else:
             piece = line
         out += piece
@@ -699,6 +724,11 @@ def check_kml(report, label, path, expected):
         return
     with open(path, 'rb') as f:
         actual = f.read()
+    if UNKNOWN_MARK in expected:
+        report.note('%s: a corner record lies beyond the end of the file; its degrees are not compared' % label)
+        pattern = re.escape(expected).replace(re.escape(UNKNOWN_MARK), rb'-?[0-9]+\.[0-9]{6}')
+        if re.fullmatch(pattern, actual, re.S):
+            expected = actual
     if actual != expected:
         al, el = actual.split(b'\n'), expected.split(b'\n')
         details = []
@@ -818,6 +848,9 @@ def expected_readout(res, geo, sc, flood, X, Y):
     if Y < 0 or Y > geo.height or X < 0 or X > geo.width:
         return None
     cx, cy = cursor_cell(geo, res, X, Y)
+    # A record the file does not hold reads as no data (rather than as the
+    # values of whatever cell was read before).
+    res.buffer = (NO_DATA,) * 20
     res.reset_cache()
     res.read(cx, cy)
     r = res.buffer
@@ -1315,7 +1348,8 @@ def run_suite(args):
         ('tiny', F, ['--terrain', '1']),
         ('tiny', F, ['--terrain', '2', '--magnification', '20']),
         ('wrap', F, ['--terrain', '1', '--view', '3']),
-        ('truncated', F, ['--terrain', '1']),
+        ('truncated', F, ['--terrain', '1', '--click', '100,10', '--click', '200,250', '--fine', 'color',
+                          '--click', '30,5']),
         ('badtag', F, [], 'refused'),
         ('coarse0', F, [], 'refused'),
         ('short', F, [], 'refused'),
@@ -1372,8 +1406,8 @@ def check_parser():
     p.add_argument('--no-run', action='store_true')
     p.add_argument('--save-expected')
     p.add_argument('--max-positions', type=int, default=10)
-    p.add_argument('--text-width', type=int, default=9, help='label box width per digit, pixels')
-    p.add_argument('--text-height', type=int, default=16, help='label box height, pixels')
+    p.add_argument('--text-width', type=int, default=6, help='label box width per digit, pixels')
+    p.add_argument('--text-height', type=int, default=14, help='label box height, pixels')
     p.add_argument('--check-header', action='store_true',
                    help='also check the map size that the calculation stored in the header')
     add_draw_options(p)
