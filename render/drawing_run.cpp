@@ -84,7 +84,8 @@ int OpenResultForDrawing(Context& ctx, RenderState& rs, MessageSink& sink) {
   ForEachCell(ctx, [&](int32_t x, int32_t y) {
     const bool row_used = y % e == 0 || y == -p.Range_South;
     const bool column_used = x % e == 0 || x == -p.Range_West;
-    if (!row_used || !column_used || !ReadResultCell(ctx, x, y)) return;
+    if (!row_used || !column_used) return;
+    ctx.CellAccess(READ_A_RESULT, x, y);
     const int px = CutToInt((static_cast<double>(x) + p.Range_West) * ctx.geometry.ImageWidth / columns);
     const int py = CutToInt((static_cast<double>(p.Range_North) - y) * ctx.geometry.ImageHeight / rows);
     sink.ShowMessageCode(kPaintPreview, px, py);
@@ -109,7 +110,7 @@ void DrawResult(Context& ctx, RenderState& rs, MessageSink& sink) {
   ctx.CellAccess(RESET_CACHE, 0, 0);
   const ProjectParameters& p = ctx.params;
   ForEachCell(ctx, [&](int32_t x, int32_t y) {
-    if (!ReadResultCell(ctx, x, y)) return;  // beyond the end of a cut file: left white
+    ctx.CellAccess(READ_A_RESULT, x, y);
     for (int code : kDrawingCodes) sink.ShowMessageCode(code, x + p.Range_West, y + p.Range_South);
   });
   ctx.store.StoreFileA.Close();

@@ -17,16 +17,16 @@ int PreviewScale(const MapGeometry& g);
 // Checks the result file ctx.ResultFilePath and paints a preview of about
 // 80 pixels on its longer side on ImageCSR. 0 when the file can be drawn;
 // -1 after code 115 ("Read: <path>") or 1003 (a header that could not come
-// from a run; the parameters then stay as they were). Cells beyond the end
-// of a cut file are left out of the preview.
+// from a run; the parameters then stay as they were).
 int OpenResultForDrawing(Context& ctx, RenderState& rs, MessageSink& sink);
 
 // Reads the header back into ctx, scales the map by DrawMagnification, paints
 // every cell on the five layers, composes the map and shows it with the
 // station marker. Code 115 when the file cannot be opened, 1003 when its
 // header could not come from a run (then nothing is sized or painted). A
-// file cut short draws the records it holds; the cells beyond its end stay
-// white in every layer, as after a stop.
+// file cut short draws the records it holds; a cell beyond its end reads as
+// whatever the record buffer held before (the last record read, partly
+// overwritten by a half record), as every reader of the store does.
 void DrawResult(Context& ctx, RenderState& rs, MessageSink& sink);
 
 }  // namespace dorx

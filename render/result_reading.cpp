@@ -13,13 +13,6 @@ std::optional<ResultHeader> ReadPlausibleResultHeader(const Context& ctx) {
   return header;
 }
 
-bool ReadResultCell(Context& ctx, int32_t x, int32_t y) {
-  const int64_t end = RecordOffset(READ_A_RESULT, RecordNumber(ctx.params, x, y)) + kRecordBytes64;
-  if (end > ctx.store.StoreFileA.size()) return false;
-  ctx.CellAccess(READ_A_RESULT, x, y);
-  return true;
-}
-
 void ApplyResultHeader(const ResultHeader& h, Context& ctx) {
   ProjectParameters& p = ctx.params;
   p.Project_Name = h.Project_Name;

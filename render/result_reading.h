@@ -13,13 +13,6 @@ namespace dorx {
 // fails ResultHeaderIsPlausible.
 std::optional<ResultHeader> ReadPlausibleResultHeader(const Context& ctx);
 
-// Brings the record of cell (x, y) (east- and north-positive from the station)
-// into CurrentRecord, as CellAccess(READ_A_RESULT) does, when the result file
-// open as StoreFileA holds the whole record. A file that ends before it (a
-// run stopped early, a cut copy) has no value there: nothing is read, and the
-// caller paints nothing for the cell instead of repeating the last record.
-bool ReadResultCell(Context& ctx, int32_t x, int32_t y);
-
 // The header's parameters, run values, map size, elevation range and
 // WaterLevel become the context's.
 void ApplyResultHeader(const ResultHeader& header, Context& ctx);

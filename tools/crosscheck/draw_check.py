@@ -387,14 +387,8 @@ def paint_layers(res, geo, sc, sea_blank):
     for b in range(R):
         row_used = b in used_rows
         for a in range(C):
-            if not res.holds(a - res.rw, b - res.rs):
-                # Beyond the end of a cut file (a stopped run): the cell has
-                # no value and stays white in every layer, rather than
-                # repeating the last record read.
-                if row_used and a in used_cols:
-                    for layer in layers.values():
-                        layer[(a, b)] = WHITE
-                continue
+            # Beyond the end of a cut file the read leaves the record
+            # buffer as it was: the cell repeats what was read before.
             res.read(a - res.rw, b - res.rs)
             if not row_used or a not in used_cols:
                 continue
