@@ -175,6 +175,16 @@ def make_odd_tiles(work):
         f.write(data[:1 + data.find(b"\n") + 1010 * 40 + 517])
 
 
+def exchange_sorted(entries):
+    """The datum conversion's exchange sort on text lines, by code."""
+    rows = list(entries)
+    for i in range(len(rows)):
+        for j in range(i, len(rows)):
+            if int(rows[i].split()[0]) > int(rows[j].split()[0]):
+                rows[i], rows[j] = rows[j], rows[i]
+    return rows
+
+
 def write_datum_source(path):
     """A few third-mesh cells around the summit, unsorted, with gaps."""
     rows = ["MeshCode dB(sec) dL(sec)"]
@@ -193,8 +203,17 @@ def write_datum_source(path):
                     -11.8 + 0.009 * d8 + 0.002 * d7 - 0.03 * sec_col))
     entries.reverse()
     # Equal codes: the exchange sort decides which one a lookup finds.
-    entries.insert(7, "53380612 12.00000 -12.00000")
-    entries.insert(90, "52387655 10.00000 -10.00000")
+    # Equal codes placed where the exchange sort swaps them past their
+    # twins, so that a stable sort would find the other entry.
+    for duplicate in ("53380612 12.00000 -12.00000", "52387655 10.00000 -10.00000"):
+        code = int(duplicate.split()[0])
+        for position in range(len(entries) + 1):
+            trial = entries[:position] + [duplicate] + entries[position:]
+            in_file = [e for e in trial if int(e.split()[0]) == code]
+            ordered = [e for e in exchange_sorted(trial) if int(e.split()[0]) == code]
+            if in_file != ordered:
+                entries = trial
+                break
     rows += entries
     with open(path, "wb") as f:
         f.write(("\r\n".join(rows) + "\r\n").encode())
