@@ -45,7 +45,7 @@ void Bitmap::Fill(CanvasColour colour) {
 void Bitmap::Resize(int width, int height) {
   Bitmap resized(width, height);
   const int keep_width = std::min(width_, resized.width_);
-  const int keep_height = std::min(height_, resized.height_);
+  const int keep_height = keep_width > 0 ? std::min(height_, resized.height_) : 0;
   for (int y = 0; y < keep_height; ++y)
     std::memcpy(resized.Row(y), Row(y), static_cast<size_t>(keep_width) * 3);
   *this = std::move(resized);
