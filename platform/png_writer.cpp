@@ -35,6 +35,11 @@ void AppendBytes(png_structp png, png_bytep data, size_t length) {
 
 void FlushNothing(png_structp) {}
 
+// Errors end the encoding through the jump below without a word on stderr;
+// the caller reports the failure. Warnings are not needed.
+[[noreturn]] void QuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void QuietWarning(png_structp, png_const_charp) {}
+
 // Writes the bytes to a new or truncated file. A file that was opened but not
 // written completely is removed, so that no cut picture stays behind; a file
 // that could not be opened is left as it was.
@@ -55,6 +60,8 @@ bool EncodeInto(png_structp png, png_infop info, const Bitmap& bitmap,
                 const std::optional<CanvasColour>& transparent, Output* out) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_write_fn(png, out, AppendBytes, FlushNothing);
+  // Any size PNG allows (2^31 - 1 a side), not libpng's default of a million.
+  png_set_user_limits(png, 0x7FFFFFFFu, 0x7FFFFFFFu);
   png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width()),
                static_cast<png_uint_32>(bitmap.height()), 8, PNG_COLOR_TYPE_RGB,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -82,7 +89,8 @@ bool EncodeInto(png_structp png, png_infop info, const Bitmap& bitmap,
 std::string EncodePng(const Bitmap& bitmap, std::optional<CanvasColour> transparent) {
   // PNG has no empty pictures; an empty bitmap encodes as nothing.
   if (bitmap.empty()) return {};
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, QuietWarning);
   if (!png) return {};
   png_infop info = png_create_info_struct(png);
   std::string bytes;

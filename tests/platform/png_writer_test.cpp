@@ -162,6 +162,14 @@ TEST(EncodePng, TheSamePictureGivesTheSameBytes) {
   EXPECT_NE(EncodePng(picture), first);
 }
 
+TEST(EncodePng, PicturesWiderThanAMillionPixelsAreEncoded) {
+  const std::vector<Chunk> chunks = ChunksOf(EncodePng(Bitmap(1000001, 1)));
+  ASSERT_FALSE(chunks.empty());
+  EXPECT_EQ(chunks.front().type, "IHDR");
+  EXPECT_EQ(BigEndian32(chunks.front().data, 0), 1000001u);
+  EXPECT_EQ(chunks.back().type, "IEND");
+}
+
 TEST(EncodePng, EmptyPicturesHaveNoPngForm) {
   EXPECT_EQ(EncodePng(Bitmap()), "");
   EXPECT_EQ(EncodePng(Bitmap(0, 7)), "");
