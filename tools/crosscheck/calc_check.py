@@ -25,6 +25,7 @@ Exit status 0 when everything matches, 1 on differences, 2 on usage errors.
 """
 
 import argparse
+import decimal
 import math
 import os
 import re
@@ -234,7 +235,7 @@ def read_project_file(path, params):
 def fields_round_trip(params, flood_mode, water_level_text):
     """ParametersToFields then FieldsToParameters: the fields' formats."""
     def fixed(value, decimals):
-        return c_strtod(("%.*f" % (decimals, value)).encode())
+        return c_strtod(picture_text(value, decimals).encode())
 
     def position(dms):
         return [float(trunc(dms[0])), float(trunc(dms[1])), fixed(dms[2], 4)]
@@ -243,15 +244,32 @@ def fields_round_trip(params, flood_mode, water_level_text):
     params.lat = position(params.lat)
     params.lon = position(params.lon)
     if flood_mode:
+        # The field shows the level with two decimals; a level given to the
+        # batch is typed into the field as it stands.
+        params.water_level = fixed(params.water_level, 2)
         if water_level_text is not None:
             params.water_level = c_strtod(water_level_text.encode())
-        params.water_level = fixed(params.water_level, 2)
         return
     for attr in ("tx_alt", "tx_loss", "gain", "tx_power", "angle",
                  "rx_alt", "rx_loss"):
         setattr(params, attr, fixed(getattr(params, attr), 2))
     params.tx_freq = fixed(params.tx_freq, 3)
     params.reduction = 1 if params.reduction != 0 else 0
+
+
+def picture_text(value, decimals):
+    """A "0.00"-style field text: the value as shown with 15 significant
+    digits, rounded half away from zero to the decimals (4.005 shows 4.01);
+    a negative value that rounds to zero shows without its sign."""
+    if math.isnan(value):
+        return "NAN"
+    if math.isinf(value):
+        return "-INF" if value < 0 else "INF"
+    shown = decimal.Decimal("%.14e" % abs(value))
+    rounded = shown.quantize(decimal.Decimal(1).scaleb(-decimals),
+                             rounding=decimal.ROUND_HALF_UP)
+    text = format(rounded, "f")
+    return "-" + text if value < 0 and rounded != 0 else text
 
 
 def project_file_bytes(params):

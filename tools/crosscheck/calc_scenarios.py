@@ -28,12 +28,13 @@ def project_lines(default_path, **values):
     """The default project with values replaced by line number (1-based)."""
     with open(default_path, "rb") as f:
         lines = f.read().split(b"\r\n")
+    lf = values.pop("LF", False)
     for number, value in values.items():
         index = int(number[1:]) - 1
         if isinstance(value, str):
             value = value.encode("cp932")
         lines[index] = lines[index][:37] + b"    " + value
-    return b"\r\n".join(lines)
+    return (b"\n" if lf else b"\r\n").join(lines)
 
 
 def project(name, lat, lon, north, south, east, west, coarse=1, compensation=0,
@@ -75,8 +76,15 @@ SCENARIOS = [
              name_text="表示点ソ観測"), []),
     ("odd_tiles", "prog", "mesh_odd",
      project("odd", *SUMMIT, 100, 100, 100, 100, coarse=2), []),
+    ("project_quirks", "prog", "mesh",
+     project("quirks", "035 21 38.456789", "138.7 43 38.40", 100, 100, 100, 100,
+             coarse="2x", anomaly="1234.56789012345678", name_text="Mt Fuji",
+             l17="75.125", l22="500.12345", l24="4.005", l21="100", LF=True), []),
+    ("flood_comp_pattern_named", "prog_flood", "mesh",
+     project("floodpat", *SUMMIT, 100, 100, 100, 100, coarse=3, compensation=3,
+             l26="pattern.txt"), []),
     ("flood", "prog_flood", "mesh_damaged",
-     project("flood", *SUMMIT, 100, 100, 100, 100), ["--water-level", "2350.50"]),
+     project("flood", *SUMMIT, 100, 100, 100, 100), ["--water-level", "2350.555"]),
     ("flood_wide_anomaly", "prog_flood", "mesh_damaged",
      project("floodwide", *SUMMIT, 101, 100, 100, 103, coarse=2, reduction=1,
              anomaly="60"), ["--anomaly", "--water-level", "1800.25"]),
