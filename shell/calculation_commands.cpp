@@ -4,7 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/local_time.h"
 #include "platform/sjis.h"
-#include "shell/antenna_diagram_seam.h"
+#include "render/antenna_diagram.h"
 #include "shell/control_state.h"
 #include "shell/field_formats.h"
 #include "shell/message_report.h"
@@ -98,7 +98,7 @@ void TsimForm::ResetPatternView(bool visible) {
 
 void TsimForm::LoadAndDrawPattern() {
   LoadAntennaPattern(ctx_.params, ctx_.pattern, *this);
-  DrawAntennaDiagramSeam(ctx_.params, ctx_.pattern, rs_.pictures);
+  DrawAntennaDiagram(ctx_.params, ctx_.pattern, rs_.pictures);
   desktop_.Repaint();
 }
 

@@ -8,8 +8,8 @@
 #include "platform/file_system.h"
 #include "platform/png_writer.h"
 #include "platform/sjis.h"
+#include "render/antenna_diagram.h"
 #include "render/layers.h"
-#include "shell/antenna_diagram_seam.h"
 #include "shell/field_formats.h"
 #include "verbs.h"
 
@@ -58,7 +58,7 @@ int RunPatternVerb(const std::vector<std::string>& raw) {
   }
   Pictures pictures;
   ResetLayer(pictures, kLayerCSR, 480, 504);
-  DrawAntennaDiagramSeam(p, pattern, pictures);
+  DrawAntennaDiagram(p, pattern, pictures);
   if (!WritePng(out, pictures.ImageCSR.picture())) {
     std::cerr << " ? File Not Open: Write: " << out << '\n';
     return kExitFailure;
