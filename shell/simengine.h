@@ -66,6 +66,9 @@ class TsimForm final : public WindowLink {
   int last_report_code() const { return last_report_code_; }
   // A calculation run holds the cell store.
   bool run_active() const { return run_active_; }
+  // How often the per-cell reports let the window process its events; a
+  // script that acts between cells (or a test) may want every cell.
+  void SetEventInterval(EventThrottle::Clock::duration interval) { throttle_ = EventThrottle(interval); }
 
   // ShowSplash(mode, n): 0 title screen, 1 working window, 3 progress count.
   void ShowSplash(int mode, int n);

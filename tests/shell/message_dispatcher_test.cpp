@@ -3,6 +3,7 @@
 // forwarding to the cell painter and the event processing by time.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -194,16 +195,21 @@ TEST_F(PaintingForwardTest, AnomalyCodesAreNotPainted) {
 }
 
 TEST_F(DispatcherTest, ReportCodesAlwaysLetTheWindowCatchUpButCellsOnlyByTime) {
+  // An interval no test run reaches: only the first cell is due.
+  form.SetEventInterval(std::chrono::hours(1));
   form.ShowMessageCode(1005);
   form.ShowMessageCode(1005);
   EXPECT_EQ(desktop.pending_event_calls, 2);
-  // The first cell finds the interval passed; the next one, a moment later,
-  // does not.
-  form.ShowMessageCode(5007, 0, 0);
-  form.ShowMessageCode(5007, 1, 0);
+  for (int a = 0; a < 100; ++a) form.ShowMessageCode(5007, a, 0);
   EXPECT_EQ(desktop.pending_event_calls, 3);
+  form.ShowMessageCode(0);
+  EXPECT_EQ(desktop.pending_event_calls, 4);
   EXPECT_EQ(form.last_progress().code, 5007);
-  EXPECT_EQ(form.last_progress().a, 1);
+  EXPECT_EQ(form.last_progress().a, 99);
+
+  form.SetEventInterval({});  // every cell
+  for (int a = 0; a < 10; ++a) form.ShowMessageCode(5003, a, 0);
+  EXPECT_EQ(desktop.pending_event_calls, 14);
 }
 
 TEST(EventThrottle, DueAtFirstAndThenOncePerInterval) {

@@ -78,7 +78,7 @@ TEST_F(ParameterFieldsTest, FloodFieldsUseTheUpperRowForTheLatitude) {
   EXPECT_EQ(read.WaterLevel, 2.5);
 }
 
-TEST_F(ParameterFieldsTest, ARunComputesWithExactlyTheValuesTheFieldsHold) {
+TEST_F(ParameterFieldsTest, ValuesReadBackAreTheShownOnesNotTheOnesHeldBefore) {
   // The fields round: after ParametersToFields the values read back are the
   // shown ones, not the ones held before.
   ProjectParameters p = DefaultProject();
