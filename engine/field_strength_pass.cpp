@@ -18,6 +18,7 @@ struct PassState {
   std::vector<CellRecord> cells;           // the cells a row traces
   std::vector<int32_t> columns;            // their column offsets
   std::vector<TracedProfile> traced;
+  std::vector<SampleValues> samples;  // of the mapped geometry file
 };
 
 void StoreResult(CellRecord& record, const ProfileResult& r) {
@@ -37,8 +38,8 @@ ProfileResult TraceCurrentRecord(Context& ctx, const PassState& s) {
 // Traces the gathered cells on two threads and leaves the sample cache as
 // tracing them in order through the store would.
 void TraceGathered(Context& ctx, PassState& s) {
-  TraceProfilesInOrder(s.cells, s.setup, ctx.params, ctx.store.StoreFileB,
-                       ctx.store.AccessCache[READ_B_SAMPLE], s.threads, s.traced);
+  TraceProfilesInOrder(s.cells, s.setup, ctx.params, s.samples, ctx.store.AccessCache[READ_B_SAMPLE], s.threads,
+                       s.traced);
   if (!s.traced.empty()) ctx.store.AccessCache[READ_B_SAMPLE] = s.traced.back().sample_cache_after;
 }
 
@@ -131,7 +132,7 @@ void WideAreaRowMapped(Context& ctx, WindowLink& link, PassState& s, int32_t b) 
     ReadRecordAt(ctx.store.StoreFileB, RecordOffset(READ_B, n), s.cells.back());
   }
   const int32_t row_start_cache = ctx.store.AccessCache[READ_B_SAMPLE];
-  TraceProfilesInOrder(s.cells, s.setup, p, ctx.store.StoreFileB, row_start_cache, s.threads, s.traced);
+  TraceProfilesInOrder(s.cells, s.setup, p, s.samples, row_start_cache, s.threads, s.traced);
   size_t traced = 0;
   for (int32_t a = -p.Range_West; a < p.Range_East && !ctx.StopRequested; ++a) {
     if (ctx.CellAccess(READ_B, a, b) == 1) {
@@ -161,6 +162,7 @@ void FieldStrengthPass(Context& ctx, WindowLink& link, int threads) {
   s.setup = MakeFieldSetup(ctx);
   s.threads = threads;
   s.mapped = threads >= 2 && StoreHoldsArea(ctx.store.StoreFileB, p);
+  if (s.mapped) s.samples = SampleValuesOf(ctx.store.StoreFileB);
   const int64_t columns = int64_t{p.Range_West} + p.Range_East;
   s.row_results.resize(columns > 0 ? static_cast<size_t>(columns) : 0);
 

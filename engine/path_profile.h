@@ -7,12 +7,14 @@
 // called with a cell's column and row offsets it either reads the cell and
 // gives its elevation and distance (true), or skips it because it is the
 // record it read last (false).
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "engine/cell_record.h"
 #include "engine/context.h"
 #include "engine/elevation.h"
+#include "engine/walk_steps.h"
 #include "platform/cut.h"
 
 namespace dorx {
@@ -70,25 +72,38 @@ inline void AddObstacle(PathProfile& path, double elevation, double distance_m) 
   ++path.obstacle_count;
 }
 
-// r rows north and c columns east of the station, fractional.
+// The cell a step of the walk lands in, rows north and columns east of the
+// station's cell.
+struct WalkCell {
+  int32_t row = 0;
+  int32_t column = 0;
+};
+
+inline bool InsideArea(const FieldSetup& setup, int32_t row, int32_t column) {
+  return row >= -setup.south && row < setup.north && column >= -setup.west && column < setup.east;
+}
+
+// One step of the walk into `cell`: a cell other than the last one entered is
+// sampled. The walk may end one row beyond the north edge or one column
+// beyond the east edge: such a cell is not part of the store and is never
+// read. Returns false when the walk has left an area that holds the
+// station's cell: both coordinates of a walk move away from that cell
+// monotonically, so no later step can come back into the area.
 template <class Sampler>
-void SampleProfile(PathProfile& path, const FieldSetup& setup, double r, double c, Sampler& sample) {
-  const int32_t row = CutToInt(r);
-  const int32_t column = CutToInt(c);
-  if (row == path.last_row && column == path.last_column) return;
-  path.last_row = row;
-  path.last_column = column;
-  // The walk may end one row beyond the north edge or one column beyond the
-  // east edge: such a cell is not part of the store and is never read.
-  if (row < -setup.south || row >= setup.north || column < -setup.west || column >= setup.east) return;
+bool EnterCell(PathProfile& path, const FieldSetup& setup, WalkCell cell, Sampler& sample) {
+  if (cell.row == path.last_row && cell.column == path.last_column) return true;
+  path.last_row = cell.row;
+  path.last_column = cell.column;
+  if (!InsideArea(setup, cell.row, cell.column)) return !InsideArea(setup, 0, 0);
   SampleValues s;
-  if (!sample(column, row, s)) return;
+  if (!sample(cell.column, cell.row, s)) return true;
   const double d = path.cell_distance_m;
   const double z = path.h2_m + (path.h1_m - path.h2_m) * (d - s.distance_m) / d;
   if (s.elevation * 0.1 > z) {
     path.line_of_sight = -1;
     AddObstacle(path, s.elevation, s.distance_m);
   }
+  return true;
 }
 
 // The cell's JGD2000 position relative to the origin in rows (t) and columns (u).
@@ -103,39 +118,105 @@ inline ProfileOffsets OffsetsOf(const CellRecord& cell, const FieldSetup& setup)
 }
 
 // The walk: along the columns when the path runs more east-west than
-// north-south, otherwise along the rows. The test comes before each step, so
-// the last sample lies at or up to 0.1 beyond the cell.
-template <class Sampler>
-void WalkProfile(PathProfile& path, const CellRecord& cell, const FieldSetup& setup, Sampler& sample) {
+// north-south, otherwise along the rows. Position a runs along the main axis
+// from 0 in steps of 0.1 towards `end`; the other axis stands at slope x a.
+struct ProfileWalk {
+  bool along_columns = true;
+  double end = 0.0;    // u along the columns, t along the rows
+  double slope = 0.0;  // t / u or u / t, 0 when the divisor is 0
+};
+
+inline ProfileWalk WalkOf(const CellRecord& cell, const FieldSetup& setup) {
   const ProfileOffsets o = OffsetsOf(cell, setup);
+  ProfileWalk w;
+  w.along_columns = std::fabs(cell.slot[kNorthDistance]) <= std::fabs(cell.slot[kEastDistance]);
+  w.end = w.along_columns ? o.u : o.t;
+  const double other = w.along_columns ? o.t : o.u;
+  w.slope = w.end != 0 ? other / w.end : 0;
+  return w;
+}
+
+inline WalkCell CellAt(const ProfileWalk& w, int32_t main, int32_t cross) {
+  return w.along_columns ? WalkCell{cross, main} : WalkCell{main, cross};
+}
+
+inline int32_t CrossAt(const ProfileWalk& w, double a) { return CutToInt(w.slope * a); }
+
+// The walk one step after the other. The test comes before each step, so the
+// last sample lies at or up to 0.1 beyond the cell.
+template <class Sampler>
+void WalkStepByStep(PathProfile& path, const FieldSetup& setup, const ProfileWalk& w, Sampler& sample) {
   double a = 0;
-  if (std::fabs(cell.slot[kNorthDistance]) <= std::fabs(cell.slot[kEastDistance])) {
-    const double w = o.u != 0 ? o.t / o.u : 0;
-    if (o.u < 0) {
-      while (a > o.u) {
-        a = a - 0.1;
-        SampleProfile(path, setup, w * a, a, sample);
-      }
-    } else {
-      while (a < o.u) {
-        a = a + 0.1;
-        SampleProfile(path, setup, w * a, a, sample);
-      }
+  if (w.end < 0) {
+    while (a > w.end) {
+      a = a - 0.1;
+      if (!EnterCell(path, setup, CellAt(w, CutToInt(a), CrossAt(w, a)), sample)) return;
     }
   } else {
-    const double v = o.t != 0 ? o.u / o.t : 0;
-    if (o.t < 0) {
-      while (a > o.t) {
-        a = a - 0.1;
-        SampleProfile(path, setup, a, v * a, sample);
-      }
-    } else {
-      while (a < o.t) {
-        a = a + 0.1;
-        SampleProfile(path, setup, a, v * a, sample);
-      }
+    while (a < w.end) {
+      a = a + 0.1;
+      if (!EnterCell(path, setup, CellAt(w, CutToInt(a), CrossAt(w, a)), sample)) return;
     }
   }
+}
+
+// The same walk over the step table, entering the same cells in the same
+// order without visiting every step: along the walk both cell coordinates
+// change monotonically, so between two steps in the same cell every step is
+// in that cell. Within the steps of one main-axis cell (known from the
+// table) the first change of the other coordinate is found by bisection.
+// False when the table cannot carry the walk.
+template <class Sampler>
+bool WalkByTable(PathProfile& path, const FieldSetup& setup, const ProfileWalk& w, Sampler& sample) {
+  if (!std::isfinite(w.slope) || path.last_row != 0 || path.last_column != 0) return false;
+  const WalkSteps& table = TheWalkSteps();
+  const std::span<const double> at = table.position;
+  const bool down = w.end < 0;
+  // Steps 1 .. last are taken: `last` is the first step not short of the end.
+  size_t last = 0;
+  {
+    size_t lo = 0, hi = at.size();
+    while (lo < hi) {
+      const size_t mid = lo + (hi - lo) / 2;
+      if (down ? -at[mid] > w.end : at[mid] < w.end) lo = mid + 1;
+      else hi = mid;
+    }
+    last = lo;
+  }
+  if (last >= at.size()) return false;
+  const double sign = down ? -1.0 : 1.0;
+  auto cross_at = [&](size_t k) { return CrossAt(w, sign * at[k]); };
+  size_t k = 0;
+  int32_t main = 0, cross = 0;
+  while (k < last) {
+    // Steps k + 1 .. span_end stay in main-axis cell `main`.
+    const size_t next_cell = table.first_step[static_cast<size_t>(main) + 1];
+    const size_t span_end = std::min(next_cell - 1, last);
+    while (k < span_end && cross_at(span_end) != cross) {
+      size_t lo = k, hi = span_end;  // cross_at(lo) == cross, cross_at(hi) != cross
+      while (hi - lo > 1) {
+        const size_t mid = lo + (hi - lo) / 2;
+        if (cross_at(mid) == cross) lo = mid;
+        else hi = mid;
+      }
+      k = hi;
+      cross = cross_at(k);
+      if (!EnterCell(path, setup, CellAt(w, down ? -main : main, cross), sample)) return true;
+    }
+    k = span_end;
+    if (k >= last) break;
+    k = next_cell;
+    ++main;
+    cross = cross_at(k);
+    if (!EnterCell(path, setup, CellAt(w, down ? -main : main, cross), sample)) return true;
+  }
+  return true;
+}
+
+template <class Sampler>
+void WalkProfile(PathProfile& path, const CellRecord& cell, const FieldSetup& setup, Sampler& sample) {
+  const ProfileWalk w = WalkOf(cell, setup);
+  if (!WalkByTable(path, setup, w, sample)) WalkStepByStep(path, setup, w, sample);
 }
 
 double ComputeFieldStrength(const CellRecord& cell, const PathProfile& path, const FieldSetup& setup);

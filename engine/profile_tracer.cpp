@@ -71,33 +71,42 @@ bool StoreHoldsArea(const StoreFile& file, const ProjectParameters& p) {
   return last >= 0 && last < INT32_MAX && (last + 1) * kRecordBytes64 <= file.size();
 }
 
+std::vector<SampleValues> SampleValuesOf(const StoreFile& file) {
+  std::vector<SampleValues> values(file.IsReadable() ? static_cast<size_t>(file.size() / kRecordBytes64) : 0);
+  const uint8_t* record = file.data();
+  for (SampleValues& v : values) {
+    std::memcpy(&v.elevation, record + kElevation * sizeof(double), sizeof(double));
+    std::memcpy(&v.distance_m, record + kDistance * sizeof(double), sizeof(double));
+    record += kRecordBytes64;
+  }
+  return values;
+}
+
 bool MappedSampler::operator()(int32_t column, int32_t row, SampleValues& out) {
   const int32_t n = RecordNumber(params, column, row);
   if (n == cache) return false;
   cache = n;
-  const int64_t offset = RecordOffset(READ_B_SAMPLE, n);
-  // Unreachable for a file that holds the area, which is the condition of use.
-  if (offset < 0 || offset + kRecordBytes64 > file.size()) return false;
-  const uint8_t* record = file.data() + offset;
-  std::memcpy(&out.elevation, record + kElevation * sizeof(double), sizeof(double));
-  std::memcpy(&out.distance_m, record + kDistance * sizeof(double), sizeof(double));
+  // Unreachable for the values of a file that holds the area, which is the
+  // condition of use.
+  if (n < 0 || static_cast<size_t>(n) >= values.size()) return false;
+  out = values[static_cast<size_t>(n)];
   return true;
 }
 
 void TraceProfilesInOrder(std::span<const CellRecord> cells, const FieldSetup& setup,
-                          const ProjectParameters& params, const StoreFile& file, int32_t sample_cache,
-                          int threads, std::vector<TracedProfile>& results) {
+                          const ProjectParameters& params, std::span<const SampleValues> values,
+                          int32_t sample_cache, int threads, std::vector<TracedProfile>& results) {
   results.resize(cells.size());
   if (threads < 2 || cells.size() < 2) {
-    TraceRange(cells, 0, cells.size(), setup, MappedSampler{file, params, sample_cache}, results);
+    TraceRange(cells, 0, cells.size(), setup, MappedSampler{values, params, sample_cache}, results);
     return;
   }
   const size_t split = BalancedSplit(cells, setup);
   std::thread second([&] {
     const int32_t cache = SampleCacheBefore(cells, split, setup, params, sample_cache);
-    TraceRange(cells, split, cells.size(), setup, MappedSampler{file, params, cache}, results);
+    TraceRange(cells, split, cells.size(), setup, MappedSampler{values, params, cache}, results);
   });
-  TraceRange(cells, 0, split, setup, MappedSampler{file, params, sample_cache}, results);
+  TraceRange(cells, 0, split, setup, MappedSampler{values, params, sample_cache}, results);
   second.join();
 }
 

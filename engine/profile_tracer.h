@@ -27,10 +27,15 @@ struct TracedProfile {
 // profile (all lie inside the area) reads a whole record from it.
 bool StoreHoldsArea(const StoreFile& file, const ProjectParameters& p);
 
-// Samples straight from the bytes of a readable store file, with its own
-// copy of the sample cache. Only for a file for which StoreHoldsArea holds.
+// The two slots a profile sample reads (0 and 7) of every whole record of a
+// readable store file, record n at n: a tenth of the bytes of the file, so
+// that the samples of a row stay in the processor's caches.
+std::vector<SampleValues> SampleValuesOf(const StoreFile& file);
+
+// Samples from those values, with its own copy of the sample cache. Only for
+// the values of a file for which StoreHoldsArea holds.
 struct MappedSampler {
-  const StoreFile& file;
+  std::span<const SampleValues> values;
   const ProjectParameters& params;
   int32_t cache;
   bool operator()(int32_t column, int32_t row, SampleValues& out);
@@ -40,7 +45,8 @@ struct MappedSampler {
 // `sample_cache`; results[i] gets profile i and the cache after it. With
 // threads >= 2 the row is cut in two parts of about equal walking length.
 void TraceProfilesInOrder(std::span<const CellRecord> cells, const FieldSetup& setup,
-                          const ProjectParameters& params, const StoreFile& file, int32_t sample_cache,
+                          const ProjectParameters& params, std::span<const SampleValues> values,
+                          int32_t sample_cache,
                           int threads, std::vector<TracedProfile>& results);
 
 }  // namespace dorx
