@@ -41,8 +41,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const VerbSynta
     if (repeated) out.repeated[name].push_back(*value);
     else out.values[name] = *value;
   }
-  if (out.positional.size() != syntax.positional)
-    return {out, "expected " + std::to_string(syntax.positional) + " file argument(s)"};
+  if (out.positional.empty()) return {out, "missing " + syntax.positional_name};
+  if (out.positional.size() > 1) return {out, "unexpected argument " + out.positional[1]};
   for (const std::string& required : syntax.required_options)
     if (!out.values.count(required)) return {out, "option " + required + " is required"};
   return result;

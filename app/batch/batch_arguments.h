@@ -14,7 +14,7 @@ struct VerbSyntax {
   std::set<std::string> flag_options;      // take none
   std::set<std::string> repeated_options;  // take a value, may be given more than once
   std::set<std::string> required_options;
-  size_t positional = 1;                   // exactly this many
+  std::string positional_name;             // the one file argument, as the usage names it
 };
 
 struct Arguments {

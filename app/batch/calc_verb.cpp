@@ -4,8 +4,9 @@
 
 #include "batch_arguments.h"
 #include "batch_session.h"
-#include "progress_display.h"
 #include "platform/file_system.h"
+#include "progress_display.h"
+#include "usage.h"
 #include "verbs.h"
 
 namespace dorx::batch {
@@ -15,7 +16,7 @@ const VerbSyntax kCalcSyntax{{"--mesh", "--program-folder", "--pattern", "--wate
                              {"--anomaly", "--overwrite"},
                              {},
                              {"--mesh"},
-                             1};
+                             "PROJECT.xix"};
 
 // Every terrain tile the run found missing, unreadable or short; the result
 // files do not record it.
@@ -57,15 +58,10 @@ bool ApplyChoices(BatchSession& s, const Arguments& args) {
 
 int RunCalcVerb(const std::vector<std::string>& raw) {
   const ParseResult parsed = ParseArguments(raw, kCalcSyntax);
-  if (!parsed.error.empty()) {
-    std::cerr << "dorx-batch calc: " << parsed.error << '\n';
-    return kExitFailure;
-  }
+  if (!parsed.error.empty()) return ReportArgumentError("calc", parsed.error);
   const Arguments& args = parsed.arguments;
-  if (const auto level = args.Value("--water-level"); level && !ParseNumber(*level)) {
-    std::cerr << "dorx-batch calc: --water-level needs a number\n";
-    return kExitFailure;
-  }
+  if (const auto level = args.Value("--water-level"); level && !ParseNumber(*level))
+    return ReportArgumentError("calc", "--water-level needs a number");
 
   BatchSession s(args.Value("--program-folder").value_or(""));
   if (!s.started()) return kExitFailure;

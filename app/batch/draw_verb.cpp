@@ -9,6 +9,7 @@
 #include "batch_session.h"
 #include "platform/file_system.h"
 #include "render/map_export.h"
+#include "usage.h"
 #include "verbs.h"
 
 namespace dorx::batch {
@@ -19,7 +20,7 @@ const VerbSyntax kDrawSyntax{{"--program-folder", "--lower", "--step", "--magnif
                              {"--no-sea", "--no-fine-big"},
                              {"--click"},
                              {},
-                             1};
+                             "RESULT"};
 
 // Option values naming radio buttons.
 const std::map<std::string, std::map<std::string, std::string>> kRadioChoices = {
@@ -92,14 +93,20 @@ bool SaveAndList(BatchSession& s) {
   s.desktop.record_status = true;
   s.desktop.status_history.clear();
   if (!s.Click("ButtonIMGSave")) return false;
+  bool failure_reported = false;
+  for (const std::string& status : s.desktop.status_history) {
+    if (status.rfind(" ? File Not Open: ", 0) != 0) continue;
+    std::cerr << status << '\n';
+    failure_reported = true;
+  }
+  // A file rewritten within the file system's time resolution keeps its
+  // stamp; when the save reported no failure, every file it writes is new.
   bool all_written = true;
   for (const auto& [path, before] : files) {
     const FileStamp after = Stamp(path);
-    if (after && after != before) std::cout << path << '\n';
+    if (after && (after != before || !failure_reported)) std::cout << path << '\n';
     else all_written = false;
   }
-  for (const std::string& status : s.desktop.status_history)
-    if (status.rfind(" ? File Not Open: ", 0) == 0) std::cerr << status << '\n';
   return all_written;
 }
 
@@ -108,10 +115,7 @@ bool SaveAndList(BatchSession& s) {
 int RunDrawVerb(const std::vector<std::string>& raw) {
   const ParseResult parsed = ParseArguments(raw, kDrawSyntax);
   std::string error = parsed.error.empty() ? CheckOptions(parsed.arguments) : parsed.error;
-  if (!error.empty()) {
-    std::cerr << "dorx-batch draw: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!error.empty()) return ReportArgumentError("draw", error);
   const Arguments& args = parsed.arguments;
   BatchSession s(args.Value("--program-folder").value_or(""));
   if (!s.started()) return kExitFailure;

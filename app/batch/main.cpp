@@ -5,28 +5,20 @@
 #include <vector>
 
 #include "batch_session.h"
+#include "usage.h"
 #include "verbs.h"
-
-namespace {
-
-const char* const kUsage =
-    "usage:\n"
-    "  dorx-batch calc PROJECT.xix --mesh DIR [--program-folder DIR] [--anomaly] [--overwrite]\n"
-    "                  [--pattern FILE] [--water-level M]\n"
-    "  dorx-batch draw RESULT [--program-folder DIR] [--lower X] [--step S] [--magnification P] [--grid N]\n"
-    "                  [--view 1|2|3|los] [--terrain none|1|2] [--no-sea] [--fine none|line|color]\n"
-    "                  [--no-fine-big] [--section none|line|color] [--click X,Y]...\n"
-    "  dorx-batch pattern FILE [--angle DEG] --out PNG\n";
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 1 ? 2 : argc), argv + argc);
   const std::string verb = argc > 1 ? argv[1] : "";
-  int status = dorx::batch::kExitFailure;
-  if (verb == "calc") status = dorx::batch::RunCalcVerb(args);
-  else if (verb == "draw") status = dorx::batch::RunDrawVerb(args);
-  else if (verb == "pattern") status = dorx::batch::RunPatternVerb(args);
-  else std::cerr << kUsage;
-  return status;
+  if (verb == "calc") return dorx::batch::RunCalcVerb(args);
+  if (verb == "draw") return dorx::batch::RunDrawVerb(args);
+  if (verb == "pattern") return dorx::batch::RunPatternVerb(args);
+  if (verb == "--help" || verb == "-h" || verb == "help") {
+    dorx::batch::PrintUsage(std::cout);
+    return dorx::batch::kExitOk;
+  }
+  if (!verb.empty()) std::cerr << "dorx-batch: unknown command " << verb << '\n';
+  dorx::batch::PrintUsage(std::cerr);
+  return dorx::batch::kExitFailure;
 }

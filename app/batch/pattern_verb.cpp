@@ -11,12 +11,13 @@
 #include "render/antenna_diagram.h"
 #include "render/layers.h"
 #include "shell/field_formats.h"
+#include "usage.h"
 #include "verbs.h"
 
 namespace dorx::batch {
 namespace {
 
-const VerbSyntax kPatternSyntax{{"--angle", "--out"}, {}, {}, {"--out"}, 1};
+const VerbSyntax kPatternSyntax{{"--angle", "--out"}, {}, {}, {"--out"}, "FILE"};
 
 // The loader's only report is code 111, a file it cannot open.
 class PatternMessages : public MessageSink {
@@ -36,10 +37,7 @@ int RunPatternVerb(const std::vector<std::string>& raw) {
   const Arguments& args = parsed.arguments;
   const std::string angle = args.Value("--angle").value_or("0");
   if (error.empty() && !ParseNumber(angle)) error = "--angle needs a number";
-  if (!error.empty()) {
-    std::cerr << "dorx-batch pattern: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!error.empty()) return ReportArgumentError("pattern", error);
   const std::string& file = args.positional[0];
   const std::string out = *args.Value("--out");
 

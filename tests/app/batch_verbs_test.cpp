@@ -1,0 +1,324 @@
+// dorx-batch as a user runs it: command lines that do not fit, a project
+// that is missing, Japanese names on disk and inside the files, unsafe
+// project names, flood mode, the drawing with its clicks and saved files, and
+// the pattern diagram.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/result_header.h"
+#include "shell/tiny_area.h"
+#include "support/test_support.h"
+
+namespace dorx {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct BatchRun {
+  int status = -1;
+  std::string out, err;
+  std::vector<std::string> out_lines;
+};
+
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char ch : text) quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+  return quoted + "'";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::set<std::string> Tree(const std::string& root) {
+  std::set<std::string> entries;
+  for (const auto& entry : fs::recursive_directory_iterator(root))
+    entries.insert(fs::relative(entry.path(), root).string());
+  return entries;
+}
+
+// Width and height from the IHDR chunk of a PNG file; 0 x 0 when it is none.
+std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
+  const std::string bytes = test::ReadBytes(path);
+  if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || bytes.compare(12, 4, "IHDR") != 0)
+    return {0, 0};
+  const auto be32 = [&bytes](size_t at) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
+    return value;
+  };
+  return {be32(16), be32(20)};
+}
+
+ResultHeader ReadHeader(const std::string& path) {
+  const std::string bytes = test::ReadBytes(path);
+  ResultHeader header;
+  DecodeResultHeader({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}, header);
+  return header;
+}
+
+// A program folder and a terrain folder with the tiny flat tile, side by
+// side in one scratch folder.
+class BatchVerbsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(Program());
+    test::WriteFlatTile(Mesh(), test::kTinyTileCode, 1000);
+  }
+
+  std::string Program() const { return dir_ / "program/"; }
+  std::string Mesh() const { return dir_ / "mesh/"; }
+
+  BatchRun Batch(const std::vector<std::string>& args) {
+    std::string command = Quoted(DORX_BATCH_PATH);
+    for (const std::string& arg : args) command += " " + Quoted(arg);
+    command += " >" + Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err") + " </dev/null";
+    const int raw = std::system(command.c_str());
+    BatchRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = test::ReadBytes(dir_ / "out");
+    run.err = test::ReadBytes(dir_ / "err");
+    run.out_lines = Lines(run.out);
+    return run;
+  }
+
+  // calc of the project with the overwrite box checked.
+  BatchRun Calc(const std::string& project, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args = {"calc", project, "--mesh", Mesh(), "--program-folder", Program(), "--overwrite"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return Batch(args);
+  }
+
+  std::string TinyProject(const std::string& name_cp932 = "station") {
+    ProjectParameters p = test::TinyAreaParameters();
+    p.Project_Name = name_cp932;
+    return test::WriteProject(dir_ / "project.xix", p);
+  }
+
+  test::ScratchFolder dir_;
+};
+
+TEST_F(BatchVerbsTest, CommandLinesThatDoNotFitNameTheFaultAndShowTheUsage) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;
+    const char* usage;
+  };
+  const Case cases[] = {
+      {{"calc", "p.xix", "--mesh", "m", "--bogus"}, "dorx-batch calc: unknown option --bogus", "usage: dorx-batch calc"},
+      {{"calc", "--mesh", "m"}, "dorx-batch calc: missing PROJECT.xix", "usage: dorx-batch calc"},
+      {{"calc", "p.xix"}, "dorx-batch calc: option --mesh is required", "usage: dorx-batch calc"},
+      {{"calc", "p.xix", "q.xix", "--mesh", "m"}, "dorx-batch calc: unexpected argument q.xix", "usage: dorx-batch calc"},
+      {{"calc", "p.xix", "--mesh"}, "dorx-batch calc: option --mesh needs a value", "usage: dorx-batch calc"},
+      {{"calc", "p.xix", "--mesh", "m", "--anomaly=yes"}, "option --anomaly takes no value", "usage: dorx-batch calc"},
+      {{"calc", "p.xix", "--mesh", "m", "--water-level", "high"}, "--water-level needs a number", "usage: dorx-batch calc"},
+      {{"draw", "r.dorx", "--view", "4"}, "dorx-batch draw: unknown value 4 for --view", "usage: dorx-batch draw"},
+      {{"draw", "r.dorx", "--click", "5"}, "--click needs X,Y in pixels, not 5", "usage: dorx-batch draw"},
+      {{"draw", "r.dorx", "--magnification", "50%"}, "--magnification needs a number", "usage: dorx-batch draw"},
+      {{"pattern", "a.txt"}, "dorx-batch pattern: option --out is required", "usage: dorx-batch pattern"},
+      {{"pattern", "a.txt", "--out", "x.png", "--angle", "north"}, "--angle needs a number", "usage: dorx-batch pattern"},
+      {{"frobnicate"}, "dorx-batch: unknown command frobnicate", "  dorx-batch pattern"},
+      {{}, "usage:\n", "  dorx-batch calc"},
+  };
+  for (const Case& c : cases) {
+    const std::string line = c.args.empty() ? "(nothing)" : c.args[0] + " ...";
+    const BatchRun run = Batch(c.args);
+    EXPECT_EQ(run.status, 1) << line;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << line << "\n" << run.err;
+    EXPECT_NE(run.err.find(c.usage), std::string::npos) << line << "\n" << run.err;
+    EXPECT_EQ(run.out, "") << line;
+  }
+  EXPECT_TRUE(Tree(Program()).empty());  // nothing started up
+
+  const BatchRun help = Batch({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("dorx-batch draw RESULT"), std::string::npos);
+}
+
+TEST_F(BatchVerbsTest, AMissingProjectFailsAfterTheStartUpWroteItsDefaults) {
+  const std::string missing = dir_ / "nowhere.xix";
+  const BatchRun run = Calc(missing);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find(" ? File Not Open: Read: " + missing), std::string::npos) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(Tree(Program()), (std::set<std::string>{"Dorx.ini", "Dorx.kml", "Dorx.xix"}));
+  // The start-up's message boxes go to standard error.
+  EXPECT_NE(run.err.find("Dorx.par が不明です。"), std::string::npos) << run.err;
+}
+
+TEST_F(BatchVerbsTest, JapaneseNamesAreUtf8OnDiskAndCp932InsideTheFiles) {
+  // The project file itself lies in a folder with a Japanese name.
+  const std::string folder = dir_ / "計算/";
+  fs::create_directories(folder);
+  ProjectParameters p = test::TinyAreaParameters();
+  p.Project_Name = test::Sjis("富士山");
+  const std::string project = test::WriteProject(folder + "富士山.xix", p);
+  const BatchRun calc = Calc(project);
+  ASSERT_EQ(calc.status, 0) << calc.err;
+  const std::string result = Program() + "富士山/富士山.dorx";
+  ASSERT_FALSE(calc.out_lines.empty());
+  EXPECT_EQ(calc.out_lines.back(), result);
+  ASSERT_TRUE(fs::is_directory(fs::u8path(Program() + "富士山")));
+
+  const std::string copy = test::ReadBytes(Program() + "富士山/富士山.xix");
+  EXPECT_NE(copy.find("    " + test::Sjis("富士山") + "\r\n"), std::string::npos);
+  EXPECT_EQ(copy.find("富士山"), std::string::npos);  // no UTF-8 inside
+  EXPECT_EQ(ReadHeader(result).Project_Name, test::Sjis("富士山"));
+
+  const BatchRun draw = Batch({"draw", result, "--program-folder", Program()});
+  ASSERT_EQ(draw.status, 0) << draw.err;
+  ASSERT_FALSE(draw.out_lines.empty());
+  for (const std::string& written : draw.out_lines) {
+    EXPECT_EQ(written.rfind(Program() + "富士山/富士山", 0), 0u) << written;
+    EXPECT_TRUE(fs::exists(fs::u8path(written))) << written;
+  }
+}
+
+TEST_F(BatchVerbsTest, UnsafeProjectNamesWriteNothingAnywhere) {
+  Calc(dir_ / "none.xix");  // the start-up's own files first
+  for (const char* name : {"", ".", ".."}) {
+    const std::string project = TinyProject(name);
+    const std::set<std::string> outside = Tree(dir_.path());
+    for (bool overwrite : {true, false}) {
+      std::vector<std::string> args = {"calc", project, "--mesh", Mesh(), "--program-folder", Program()};
+      if (overwrite) args.push_back("--overwrite");
+      const BatchRun run = Batch(args);
+      EXPECT_EQ(run.status, 1) << "\"" << name << "\"\n" << run.err;
+      EXPECT_NE(run.err.find(" ? File Not Open: Write: "), std::string::npos) << run.err;
+      EXPECT_EQ(run.out, "") << name;
+      std::set<std::string> now = Tree(dir_.path());
+      now.erase("out");
+      now.erase("err");
+      std::set<std::string> before = outside;
+      before.erase("out");
+      before.erase("err");
+      EXPECT_EQ(now, before) << "\"" << name << "\" overwrite " << overwrite;
+    }
+  }
+}
+
+TEST_F(BatchVerbsTest, FloodModeTakesTheWaterLevelAndWritesADorwResult) {
+  test::WriteSettings(Program(), true);
+  const BatchRun run = Calc(TinyProject(), {"--water-level", "102.5"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string result = Program() + "station/station.dorw";
+  ASSERT_FALSE(run.out_lines.empty());
+  EXPECT_EQ(run.out_lines.back(), result);
+  EXPECT_EQ(ReadHeader(result).WaterLevel, 102.5);
+  EXPECT_EQ(test::ReadBytes(result).size(), kResultHeaderBytes + 200u * 200u * kRecordBytes);
+
+  const BatchRun pattern = Calc(TinyProject(), {"--pattern", dir_ / "any.txt"});
+  EXPECT_EQ(pattern.status, 1);
+  EXPECT_NE(pattern.err.find("--pattern applies to field-strength mode only"), std::string::npos) << pattern.err;
+
+  test::WriteSettings(Program(), false);
+  const BatchRun level = Calc(TinyProject(), {"--water-level", "3"});
+  EXPECT_EQ(level.status, 1);
+  EXPECT_NE(level.err.find("--water-level applies to flood mode only"), std::string::npos) << level.err;
+}
+
+TEST_F(BatchVerbsTest, DrawPrintsOneStatusLinePerClickAndEveryFileItWrote) {
+  const BatchRun calc = Calc(TinyProject());
+  ASSERT_EQ(calc.status, 0) << calc.err;
+  const std::string result = calc.out_lines.back();
+  struct Case {
+    const char* why;
+    std::vector<std::string> options;
+    size_t files;  // panel, map, map with grid, two overlays, and the chart when shown
+  };
+  const Case cases[] = {
+      {"without the line-of-sight chart", {"--fine", "none"}, 5},
+      {"with the chart, which each click shows and the next click puts away", {"--fine", "color", "--grid", "3"}, 6},
+  };
+  std::vector<std::string> first_files;
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"draw", result, "--program-folder", Program(), "--click", "60,40",
+                                     "--click", "100,100", "--click=9999,9999"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const BatchRun draw = Batch(args);
+    ASSERT_EQ(draw.status, 0) << c.why << "\n" << draw.err;
+    ASSERT_EQ(draw.out_lines.size(), 3 + c.files) << c.why << "\n" << draw.out;
+    for (size_t i = 0; i < 2; ++i) {
+      EXPECT_EQ(draw.out_lines[i].rfind("[緯度: ", 0), 0u) << draw.out_lines[i];
+      EXPECT_NE(draw.out_lines[i].find("[局名: station]"), std::string::npos) << draw.out_lines[i];
+    }
+    EXPECT_NE(draw.out_lines[0], draw.out_lines[1]);  // two different cells
+    // A click outside the map leaves the status line as it was.
+    EXPECT_EQ(draw.out_lines[2], draw.out_lines[1]);
+    std::set<std::string> written;
+    for (size_t i = 3; i < draw.out_lines.size(); ++i) {
+      const std::string& path = draw.out_lines[i];
+      written.insert(path);
+      EXPECT_EQ(path.rfind(Program() + "station/", 0), 0u) << path;
+      EXPECT_FALSE(test::ReadBytes(path).empty()) << path;
+      if (path.size() > 4 && path.compare(path.size() - 4, 4, ".png") == 0) {
+        EXPECT_NE(PngSize(path).first, 0u) << path;
+      }
+    }
+    EXPECT_EQ(written.size(), c.files) << c.why;  // no path twice
+    if (first_files.empty()) first_files.assign(draw.out_lines.begin() + 3, draw.out_lines.end());
+  }
+
+  // A file that cannot be written (a folder has taken its name) is reported
+  // and left out of the list; the others are still written.
+  std::string blocked;
+  for (const std::string& path : first_files)
+    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".png") == 0) blocked = path;
+  ASSERT_FALSE(blocked.empty());
+  fs::remove(blocked);
+  fs::create_directory(blocked);
+  const BatchRun draw = Batch({"draw", result, "--program-folder", Program()});
+  EXPECT_EQ(draw.status, 1);
+  EXPECT_NE(draw.err.find(" ? File Not Open: Write: " + blocked), std::string::npos) << draw.err;
+  EXPECT_EQ(draw.out_lines.size(), first_files.size() - 1) << draw.out;
+  for (const std::string& path : draw.out_lines) EXPECT_NE(path, blocked);
+}
+
+TEST_F(BatchVerbsTest, DrawRefusesAMissingOrDamagedResult) {
+  const std::string damaged = dir_ / "damaged.dorx";
+  test::WriteBytes(damaged, std::string(600, '\x7f'));
+  const BatchRun missing = Batch({"draw", dir_ / "none.dorx", "--program-folder", Program()});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find(" ? File Not Open: Read: " + (dir_ / "none.dorx")), std::string::npos) << missing.err;
+  const BatchRun bad = Batch({"draw", damaged, "--program-folder", Program()});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.err.find("データが不正です。"), std::string::npos) << bad.err;
+  EXPECT_EQ(bad.out, "");
+}
+
+TEST_F(BatchVerbsTest, PatternWritesThePolarDiagramAs480By504Png) {
+  const std::string pattern = dir_ / "pattern.txt";
+  test::WriteBytes(pattern,
+                   "pattern\r\nname four rows\r\n3\r\n4\r\n5\r\n0 1.0\r\n90 0.5\r\n180 0.25\r\n270 0.5\r\n*END*\r\n");
+  const std::string png = dir_ / "diagram.png";
+  const BatchRun run = Batch({"pattern", pattern, "--angle", "30", "--out", png});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out_lines, std::vector<std::string>{png});
+  EXPECT_EQ(PngSize(png), (std::pair<uint32_t, uint32_t>{480, 504}));
+  // A turned pattern draws a different picture.
+  const BatchRun unturned = Batch({"pattern", pattern, "--out", dir_ / "unturned.png"});
+  ASSERT_EQ(unturned.status, 0) << unturned.err;
+  EXPECT_NE(test::ReadBytes(png), test::ReadBytes(dir_ / "unturned.png"));
+
+  const BatchRun missing = Batch({"pattern", dir_ / "none.txt", "--out", dir_ / "none.png"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find(" ? File Not Open: Read: " + (dir_ / "none.txt")), std::string::npos) << missing.err;
+  EXPECT_FALSE(fs::exists(dir_ / "none.png"));
+
+  const BatchRun unwritable = Batch({"pattern", pattern, "--out", dir_ / "no folder/x.png"});
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find(" ? File Not Open: Write: "), std::string::npos) << unwritable.err;
+}
+
+}  // namespace
+}  // namespace dorx
