@@ -10,7 +10,9 @@ BatchSession::BatchSession(const std::string& program_folder) {
   desktop.box_echo = &std::cerr;
   desktop.default_answer = true;
   simForm = std::make_unique<TsimForm>(desktop);
-  simForm->StartUp(program_folder.empty() ? ExecutableFolder() : program_folder);
+  const std::string folder = program_folder.empty() ? ExecutableFolder() : program_folder;
+  simForm->StartUp(folder);
+  if (simForm->ending()) std::cerr << "dorx-batch: the start-up cannot use the program folder " << folder << '\n';
 }
 
 bool BatchSession::Click(const std::string& control) {
