@@ -1,8 +1,10 @@
 // The commands of the drawing page.
+#include "engine/calculation_run.h"
 #include "platform/file_system.h"
 #include "platform/sjis.h"
 #include "render/compose_map.h"
 #include "render/drawing_run.h"
+#include "render/file_report.h"
 #include "render/map_export.h"
 #include "shell/control_state.h"
 #include "shell/field_formats.h"
@@ -64,7 +66,14 @@ void TsimForm::ButtonIMGStopClick() { ctx_.StopRequested = true; }
 
 void TsimForm::ButtonIMGSaveClick() {
   ShowMessageCode(kMsgSaving);
-  SaveMapImages(ctx_, rs_, *this);
+  // The export names are built from the result header's Project_Name; a name
+  // that no run could have written ("..", one with a separator) would put the
+  // files outside the result's folder, so nothing is saved.
+  const ExportNames names = BuildExportNames(ctx_.params.Project_Name, ctx_.FloodMode);
+  if (IsSafeFolderName(Cp932ToUtf8(ctx_.params.Project_Name)))
+    SaveMapImages(ctx_, rs_, *this);
+  else
+    ReportFileNotOpen(*this, FileAccess::kWrite, ExportPath(ctx_, names.entry[0]), kMsgExportFileFailed);
   ShowMessageCode(kMsgOperationEnded);
   desktop_.Repaint();
 }

@@ -77,6 +77,13 @@ class BatchVerbsTest : public ::testing::Test {
   }
 
   std::string Program() const { return dir_ / "program/"; }
+  // Everything in the scratch folder but the captured output of the runs.
+  std::set<std::string> Files() const {
+    std::set<std::string> files = Tree(dir_.path());
+    files.erase("out");
+    files.erase("err");
+    return files;
+  }
   std::string Mesh() const { return dir_ / "mesh/"; }
 
   BatchRun Batch(const std::vector<std::string>& args) {
@@ -188,7 +195,7 @@ TEST_F(BatchVerbsTest, UnsafeProjectNamesWriteNothingAnywhere) {
   Calc(dir_ / "none.xix");  // the start-up's own files first
   for (const char* name : {"", ".", ".."}) {
     const std::string project = TinyProject(name);
-    const std::set<std::string> outside = Tree(dir_.path());
+    const std::set<std::string> before = Files();
     for (bool overwrite : {true, false}) {
       std::vector<std::string> args = {"calc", project, "--mesh", Mesh(), "--program-folder", Program()};
       if (overwrite) args.push_back("--overwrite");
@@ -196,13 +203,7 @@ TEST_F(BatchVerbsTest, UnsafeProjectNamesWriteNothingAnywhere) {
       EXPECT_EQ(run.status, 1) << "\"" << name << "\"\n" << run.err;
       EXPECT_NE(run.err.find(" ? File Not Open: Write: "), std::string::npos) << run.err;
       EXPECT_EQ(run.out, "") << name;
-      std::set<std::string> now = Tree(dir_.path());
-      now.erase("out");
-      now.erase("err");
-      std::set<std::string> before = outside;
-      before.erase("out");
-      before.erase("err");
-      EXPECT_EQ(now, before) << "\"" << name << "\" overwrite " << overwrite;
+      EXPECT_EQ(Files(), before) << "\"" << name << "\" overwrite " << overwrite;
     }
   }
 }
@@ -294,6 +295,24 @@ TEST_F(BatchVerbsTest, DrawRefusesAMissingOrDamagedResult) {
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.err.find("データが不正です。"), std::string::npos) << bad.err;
   EXPECT_EQ(bad.out, "");
+}
+
+TEST_F(BatchVerbsTest, DrawSavesNothingForAResultWhoseNameWouldLeaveItsFolder) {
+  const BatchRun calc = Calc(TinyProject());
+  ASSERT_EQ(calc.status, 0) << calc.err;
+  std::string crafted = test::ReadBytes(calc.out_lines.back());
+  const std::string name = "../../escaped";
+  crafted.replace(0, 128, name + std::string(128 - name.size(), '\0'));
+  fs::create_directories(dir_ / "results/deep");
+  test::WriteBytes(dir_ / "results/deep/crafted.dorx", crafted);
+  const std::set<std::string> before = Files();
+  const BatchRun draw = Batch({"draw", dir_ / "results/deep/crafted.dorx", "--program-folder", Program()});
+  EXPECT_EQ(draw.status, 1);
+  EXPECT_EQ(draw.out, "");
+  EXPECT_NE(draw.err.find(" ? File Not Open: Write: " + (dir_ / "results/deep/") + name + ".sn.png"),
+            std::string::npos)
+      << draw.err;
+  EXPECT_EQ(Files(), before);
 }
 
 TEST_F(BatchVerbsTest, PatternWritesThePolarDiagramAs480By504Png) {

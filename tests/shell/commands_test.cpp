@@ -396,6 +396,36 @@ TEST_F(CommandsTest, ADrawingRunEndedWithStopLeavesSaveDisabled) {
   EXPECT_TRUE(c().Enabled("ButtonIMGSave"));
 }
 
+TEST_F(CommandsTest, SaveRefusesAResultWhoseProjectNameWouldLeaveItsFolder) {
+  ASSERT_TRUE(Run(test::TinyAreaParameters()).run.completed);
+  const std::string result = test::ReadBytes(ResultPath());
+  fs::create_directories(outer / "results/deep");
+  for (const char* name : {"../../escaped", "../up", "a/b", "..", "/tmp/abs"}) {
+    // The result of the run with another name in its header (128 bytes).
+    std::string crafted = result;
+    crafted.replace(0, 128, std::string(name) + std::string(128 - std::string(name).size(), '\0'));
+    const std::string path = outer / "results/deep/crafted.dorx";
+    test::WriteBytes(path, crafted);
+    ASSERT_TRUE(OpenDrawing(path)) << name;
+    ASSERT_TRUE(form.drawing_opened()) << name;
+    ASSERT_TRUE(c().Click("ButtonIMGExec")) << name;
+    const std::set<std::string> before = Tree(outer.path());
+    desktop.record_status = true;
+    desktop.status_history.clear();
+    ASSERT_TRUE(c().Click("ButtonIMGSave")) << name;
+    EXPECT_EQ(Tree(outer.path()), before) << name;
+    ASSERT_GE(desktop.status_history.size(), 2u) << name;
+    EXPECT_EQ(desktop.status_history[desktop.status_history.size() - 2],
+              " ? File Not Open: Write: " + outer / "results/deep/" + name + ".sn.png");
+  }
+  // The run's own result saves beside itself.
+  ASSERT_TRUE(OpenDrawing(ResultPath()));
+  ASSERT_TRUE(c().Click("ButtonIMGExec"));
+  ASSERT_TRUE(c().Click("ButtonIMGSave"));
+  EXPECT_TRUE(fs::exists(program() + "station/station.sx.png"));
+  EXPECT_TRUE(fs::exists(program() + "station/station.sg.kml"));
+}
+
 TEST_F(CommandsTest, ADamagedResultIsRefusedByTheDrawingOpen) {
   test::WriteBytes(program() + "bad.dorx", "not a result file");
   ASSERT_TRUE(OpenDrawing(program() + "bad.dorx"));
