@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -170,6 +171,24 @@ TEST_F(CommandsTest, ARunComputesWithExactlyTheValuesTheFieldsHold) {
   EXPECT_EQ(c().Text("EditTxPower"), "50.50");
   EXPECT_EQ(c().Text("EditTxLoss"), "3.00");
   EXPECT_EQ(c().Text("EditTxNS3"), "30.7500");
+}
+
+TEST_F(CommandsTest, ANameWithBlanksIsKeptWholeInTheFolderAndFileNames) {
+  ASSERT_TRUE(Open(Project(test::TinyAreaParameters())));
+  ASSERT_TRUE(ChooseMesh(mesh()));
+  c().SetText("EditTxName", "富士 山");
+  c().SetChecked("CheckBoxTxName", true);
+  ASSERT_TRUE(c().Click("ButtonSIMExec"));
+  EXPECT_EQ(ctx().params.Project_Name, test::Sjis("富士 山"));
+  EXPECT_EQ(form.last_calculation().run.result_path, program() + "富士 山/富士 山.dorx");
+  EXPECT_TRUE(fs::exists(fs::u8path(program() + "富士 山/富士 山.xix")));
+
+  // Without the overwrite box the folder carries the local time of the start.
+  c().SetChecked("CheckBoxTxName", false);
+  ASSERT_TRUE(c().Click("ButtonSIMExec"));
+  const std::string folder = ctx().OutputFolder.substr(program().size());
+  EXPECT_TRUE(std::regex_match(folder, std::regex("富士 山\\.[0-9]{8}\\.[0-9]{6}/"))) << folder;
+  EXPECT_TRUE(fs::exists(fs::u8path(ctx().OutputFolder + "富士 山.dorx")));
 }
 
 TEST_F(CommandsTest, AStartOutOfRangeShowsWhyAndStartsNoRun) {
