@@ -30,16 +30,17 @@ void PrintTileReport(const TerrainTiles& tiles) {
 // The choices of the calculation page after the Open and the folder choice.
 bool ApplyChoices(BatchSession& s, const Arguments& args) {
   const bool flood = s.simForm->context().FloodMode != 0;
-  if (const auto pattern = args.Value("--pattern")) {
+  if (const auto given = args.Value("--pattern")) {
+    const std::string pattern = FullPath(*given);
     if (flood) {
       std::cerr << "dorx-batch: --pattern applies to field-strength mode only\n";
       return false;
     }
-    if (!FileExists(*pattern)) {
-      PrintReadFailure(std::cerr, *pattern);
+    if (!FileExists(pattern)) {
+      PrintReadFailure(std::cerr, pattern);
       return false;
     }
-    s.desktop.chosen_files.push_back(*pattern);
+    s.desktop.chosen_files.push_back(pattern);
     if (!s.Click("CheckBoxAntenna")) return false;
   }
   if (args.Has("--anomaly") && !s.Click("CheckBoxAnomaly")) return false;
@@ -67,14 +68,14 @@ int RunCalcVerb(const std::vector<std::string>& raw) {
   if (!s.started()) return kExitFailure;
   // The start-up may have written the project (Dorx.xix), so it is looked
   // for only now.
-  const std::string& project = args.positional[0];
+  const std::string project = FullPath(args.positional[0]);
   if (!FileExists(project)) {
     PrintReadFailure(std::cerr, project);
     return kExitFailure;
   }
   s.desktop.chosen_files.push_back(project);
   if (!s.Click("ButtonSIMOpen")) return kExitFailure;
-  s.desktop.chosen_folders.push_back(*args.Value("--mesh"));
+  s.desktop.chosen_folders.push_back(FullPath(*args.Value("--mesh")));
   if (!s.Click("ButtonMesh") || !ApplyChoices(s, args)) return kExitFailure;
 
   ProgressDisplay progress(*s.simForm);

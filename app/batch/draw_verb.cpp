@@ -119,7 +119,7 @@ int RunDrawVerb(const std::vector<std::string>& raw) {
   const Arguments& args = parsed.arguments;
   BatchSession s(args.Value("--program-folder").value_or(""));
   if (!s.started()) return kExitFailure;
-  const std::string& result = args.positional[0];
+  const std::string result = FullPath(args.positional[0]);
   if (!FileExists(result)) {
     PrintReadFailure(std::cerr, result);
     return kExitFailure;

@@ -86,8 +86,9 @@ class BatchVerbsTest : public ::testing::Test {
   }
   std::string Mesh() const { return dir_ / "mesh/"; }
 
-  BatchRun Batch(const std::vector<std::string>& args) {
-    std::string command = Quoted(DORX_BATCH_PATH);
+  // Runs dorx-batch in the folder `cwd` (the test's own folder when empty).
+  BatchRun Batch(const std::vector<std::string>& args, const std::string& cwd = "") {
+    std::string command = (cwd.empty() ? "" : "cd " + Quoted(cwd) + " && ") + Quoted(DORX_BATCH_PATH);
     for (const std::string& arg : args) command += " " + Quoted(arg);
     command += " >" + Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err") + " </dev/null";
     const int raw = std::system(command.c_str());
@@ -188,6 +189,23 @@ TEST_F(BatchVerbsTest, JapaneseNamesAreUtf8OnDiskAndCp932InsideTheFiles) {
   for (const std::string& written : draw.out_lines) {
     EXPECT_EQ(written.rfind(Program() + "富士山/富士山", 0), 0u) << written;
     EXPECT_TRUE(fs::exists(fs::u8path(written))) << written;
+  }
+}
+
+TEST_F(BatchVerbsTest, RelativePathsOnTheCommandLinePrintAsFullPaths) {
+  TinyProject();
+  const BatchRun calc = Batch({"calc", "project.xix", "--mesh", "mesh", "--program-folder", "program", "--overwrite"},
+                              dir_.path());
+  ASSERT_EQ(calc.status, 0) << calc.err;
+  const std::string result = calc.out_lines.back();
+  EXPECT_EQ(result.front(), '/') << result;
+  EXPECT_EQ(fs::canonical(result), fs::canonical(Program() + "station/station.dorx"));
+
+  const BatchRun draw = Batch({"draw", "program/station/station.dorx", "--program-folder", "program"}, dir_.path());
+  ASSERT_EQ(draw.status, 0) << draw.err;
+  for (const std::string& written : draw.out_lines) {
+    EXPECT_EQ(written.front(), '/') << written;
+    EXPECT_EQ(fs::canonical(written).parent_path(), fs::canonical(Program() + "station"));
   }
 }
 
