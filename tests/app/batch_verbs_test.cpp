@@ -164,6 +164,42 @@ TEST_F(BatchVerbsTest, AMissingProjectFailsAfterTheStartUpWroteItsDefaults) {
   EXPECT_NE(run.err.find("Dorx.par が不明です。"), std::string::npos) << run.err;
 }
 
+TEST_F(BatchVerbsTest, DamagedProjectsEndInTheRangeCheck) {
+  const std::string whole = test::ReadBytes(TinyProject());
+  std::string garbage;
+  for (int i = 0; i < 4000; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
+  struct Case {
+    const char* why;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"garbage bytes", garbage},
+      {"an empty file", ""},
+      {"cut after its first eight lines", whole.substr(0, whole.find("Range_North"))},
+  };
+  for (const Case& c : cases) {
+    test::WriteBytes(dir_ / "damaged.xix", c.bytes);
+    const BatchRun run = Calc(dir_ / "damaged.xix");
+    EXPECT_EQ(run.status, 2) << c.why << "\n" << run.err;
+    // The last line is the range check's text: "範囲外：" and labels, or a
+    // label that replaced them (the pattern line read as a name is one).
+    const std::vector<std::string> err = Lines(run.err);
+    ASSERT_FALSE(err.empty()) << c.why;
+    EXPECT_TRUE(err.back().rfind("範囲外：", 0) == 0 || err.back().rfind("　", 0) == 0) << c.why << "\n" << run.err;
+    EXPECT_EQ(run.out, "") << c.why;
+  }
+}
+
+TEST_F(BatchVerbsTest, ACutResultStillDraws) {
+  const BatchRun calc = Calc(TinyProject());
+  ASSERT_EQ(calc.status, 0) << calc.err;
+  const std::string bytes = test::ReadBytes(calc.out_lines.back());
+  test::WriteBytes(Program() + "station/cut.dorx", bytes.substr(0, kResultHeaderBytes + 12345 * kRecordBytes + 77));
+  const BatchRun draw = Batch({"draw", Program() + "station/cut.dorx", "--program-folder", Program(), "--click", "5,5"});
+  ASSERT_EQ(draw.status, 0) << draw.err;
+  EXPECT_EQ(draw.out_lines.size(), 1u + 5u) << draw.out;
+}
+
 TEST_F(BatchVerbsTest, JapaneseNamesAreUtf8OnDiskAndCp932InsideTheFiles) {
   // The project file itself lies in a folder with a Japanese name.
   const std::string folder = dir_ / "計算/";
