@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/c_format.h"
+#include "support/default_station.h"
 #include "support/test_support.h"
 
 namespace dorx::test {
@@ -37,14 +38,7 @@ void SetUpStation(Context& ctx, const std::string& mesh_folder, int range) {
   p.Source_North_latitude = {35, 21, 38.4};
   p.Source_East_longitude = {138, 43, 38.4};
   p.Range_North = p.Range_South = p.Range_East = p.Range_West = range;
-  p.Rx_Altitude = 1.8;
-  p.Rx_Loss = 2.0;
-  p.Rx_Impedance = 50.0;
-  p.Tx_Altitude = 40.0;
-  p.Tx_Loss = 20.5;
-  p.Tx_Power = 100.0;
-  p.Tx_Frequency = 500.0;
-  p.Antenna_Gain = 4.0;
+  test::SetDefaultRadio(p);
 }
 
 }  // namespace dorx::test

@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "shell/form_controls.h"
 #include "shell/parameter_fields.h"
+#include "support/default_station.h"
 #include "support/test_support.h"
 
 namespace dorx {
@@ -21,13 +22,7 @@ ProjectParameters DefaultProject() {
   p.Source_North_latitude = {35, 21, 38.4};
   p.Source_East_longitude = {138, 43, 38.4};
   p.Range_North = p.Range_South = p.Range_East = p.Range_West = 320;
-  p.Rx_Altitude = 1.8;
-  p.Rx_Loss = 2.0;
-  p.Tx_Altitude = 40.0;
-  p.Tx_Loss = 20.5;
-  p.Tx_Power = 100.0;
-  p.Tx_Frequency = 500.0;
-  p.Antenna_Gain = 4.0;
+  test::SetDefaultRadio(p);
   return p;
 }
 

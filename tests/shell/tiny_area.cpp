@@ -7,6 +7,7 @@
 #include "files/project_file.h"
 #include "files/settings_file.h"
 #include "platform/c_format.h"
+#include "support/default_station.h"
 #include "support/test_support.h"
 
 namespace dorx::test {
@@ -45,13 +46,7 @@ ProjectParameters TinyAreaParameters() {
   p.Source_North_latitude = {35, 22, 30.75};
   p.Source_East_longitude = {138, 41, 16.125};
   p.Range_North = p.Range_South = p.Range_East = p.Range_West = 100;
-  p.Rx_Altitude = 1.8;
-  p.Rx_Loss = 2.0;
-  p.Tx_Altitude = 40.0;
-  p.Tx_Loss = 20.5;
-  p.Tx_Power = 100.0;
-  p.Tx_Frequency = 500.0;
-  p.Antenna_Gain = 4.0;
+  test::SetDefaultRadio(p);
   return p;
 }
 
