@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "decimal_comma_locale.h"
+
 namespace dorx {
 namespace {
 
@@ -43,17 +45,10 @@ TEST(StrtodC, LongestLeadingNumberElseZero) {
 
 // The window toolkit may switch the process to a locale with a decimal comma.
 TEST(StrtodC, IgnoresTheProcessLocale) {
-  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-  bool switched = false;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
-    if (std::setlocale(LC_NUMERIC, name)) {
-      switched = true;
-      break;
-    }
-  if (!switched) GTEST_SKIP() << "no locale with a decimal comma is installed";
+  const test::DecimalCommaLocale comma_locale;
+  if (!comma_locale.switched()) GTEST_SKIP() << "no locale with a decimal comma is installed";
   const double dot = StrtodC("2.5");
   const double comma = StrtodC("2,5");
-  std::setlocale(LC_NUMERIC, before.c_str());
   EXPECT_EQ(dot, 2.5);
   EXPECT_EQ(comma, 2.0);
 }

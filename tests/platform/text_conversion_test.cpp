@@ -6,6 +6,7 @@
 
 #include "platform/c_format.h"
 #include "platform/sjis.h"
+#include "decimal_comma_locale.h"
 
 namespace dorx {
 namespace {
@@ -56,16 +57,9 @@ TEST(Format, PrintfFormatsWithoutAFixedBuffer) {
 }
 
 TEST(Format, WritesADecimalPointInAnyLocale) {
-  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-  bool switched = false;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
-    if (std::setlocale(LC_NUMERIC, name)) {
-      switched = true;
-      break;
-    }
-  if (!switched) GTEST_SKIP() << "no locale with a decimal comma is installed";
+  const test::DecimalCommaLocale comma_locale;
+  if (!comma_locale.switched()) GTEST_SKIP() << "no locale with a decimal comma is installed";
   const std::string text = Format("%4.2f", 2.5);
-  std::setlocale(LC_NUMERIC, before.c_str());
   EXPECT_EQ(text, "2.50");
 }
 
