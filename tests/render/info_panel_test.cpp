@@ -8,6 +8,7 @@
 #include "render/colour_scales.h"
 #include "render/layers.h"
 #include "render_fixtures.h"
+#include "support/default_station.h"
 #include "support/test_support.h"
 
 namespace dorx {
@@ -28,16 +29,9 @@ void SetUpStation(Context& ctx) {
   p.Source_North_latitude = Dms{35, 21, 38.4};
   p.Source_East_longitude = Dms{138, 43, 38.4};
   p.Range_North = p.Range_South = p.Range_East = p.Range_West = 320;
-  p.Tx_Altitude = 40;
-  p.Tx_Loss = 20.5;
-  p.Tx_Power = 100;
-  p.Tx_Frequency = 500;
-  p.Antenna_Gain = 4;
+  test::SetDefaultRadio(p);
   p.Antenna_Angle = 0;
   p.Antenna_Pattern_File = "!";
-  p.Rx_Altitude = 1.8;
-  p.Rx_Loss = 2;
-  p.Rx_Impedance = 50;
   p.WaterLevel = 3.5;
   ctx.run.SourceElevation = 37463;
   ctx.run.SourceLatSeconds = 127298.4;
