@@ -54,7 +54,7 @@ bool CreateFolders(const std::string& folder) {
 
 int main(int argc, char** argv) {
   if (argc != 6) return Usage("five arguments expected");
-  dorx::demo::DegreeArea area;
+  dorx::DegreeArea area;
   if (!ReadDegrees(argv[2], area.lat_min) || !ReadDegrees(argv[3], area.lat_max) ||
       !ReadDegrees(argv[4], area.lon_min) || !ReadDegrees(argv[5], area.lon_max))
     return Usage("the area must be four numbers in degrees");

@@ -42,7 +42,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const VerbSynta
     else out.values[name] = *value;
   }
   if (out.positional.empty()) return {out, "missing " + syntax.positional_name};
-  if (out.positional.size() > 1) return {out, "unexpected argument " + out.positional[1]};
+  if (out.positional.size() > 1 && !syntax.many_positionals) return {out, "unexpected argument " + out.positional[1]};
   for (const std::string& required : syntax.required_options)
     if (!out.values.count(required)) return {out, "option " + required + " is required"};
   return result;

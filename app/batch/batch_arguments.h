@@ -14,7 +14,8 @@ struct VerbSyntax {
   std::set<std::string> flag_options;      // take none
   std::set<std::string> repeated_options;  // take a value, may be given more than once
   std::set<std::string> required_options;
-  std::string positional_name;             // the one file argument, as the usage names it
+  std::string positional_name;             // the file argument, as the usage names it
+  bool many_positionals = false;           // more than one file argument allowed
 };
 
 struct Arguments {

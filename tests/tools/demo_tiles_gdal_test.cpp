@@ -23,7 +23,7 @@ struct DatasetCloser {
 
 // 35.26..35.36 N, 138.70..138.90 E: six tiles, the south-eastern ones
 // partly sea (no-data cells).
-const demo::DegreeArea kArea{35.26, 35.36, 138.70, 138.90};
+const DegreeArea kArea{35.26, 35.36, 138.70, 138.90};
 
 TEST(DemoTiles, OpenInGdalWithTheirCornersAndTheCellsTheLoadingPassReads) {
   GDALAllRegister();
@@ -31,7 +31,7 @@ TEST(DemoTiles, OpenInGdalWithTheirCornersAndTheCellsTheLoadingPassReads) {
   std::string error;
   const std::vector<std::string> paths = demo::WriteDemoTiles(dir.path(), kArea, error);
   ASSERT_EQ(paths.size(), 6u) << error;
-  const std::vector<TileCode> codes = demo::TilesCovering(kArea);
+  const std::vector<TileCode> codes = TilesCovering(kArea);
   int no_data_cells = 0;
   for (size_t i = 0; i < paths.size(); ++i) {
     SCOPED_TRACE(paths[i]);

@@ -5,16 +5,9 @@
 #include <vector>
 
 #include "engine/grid_position.h"
+#include "engine/tiles_covering.h"
 
 namespace dorx::demo {
-
-// An area in degrees (the grid's own coordinates).
-struct DegreeArea {
-  double lat_min = 0.0, lat_max = 0.0, lon_min = 0.0, lon_max = 0.0;
-};
-
-// The tiles that hold every cell of the area, south to north, west to east.
-std::vector<TileCode> TilesCovering(const DegreeArea& area);
 
 // One tile in the published layout (engine/tile_writer.h) with the 10-byte
 // CP932 name "デモ" + the 6-digit code at bytes 58 to 67.
