@@ -395,3 +395,55 @@ TEST_F(BatchVerbsTest, PatternWritesThePolarDiagramAs480By504Png) {
 
 }  // namespace
 }  // namespace dorx
+
+namespace dorx {
+namespace {
+
+// A 2 x 2 survey DEM in JGD2011 in tile 533805, all points 12.34 m.
+std::string TinySurveyXml() {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+         "<Dataset xmlns:gml=\"http://www.opengis.net/gml/3.2\"><DEM><coverage><gml:boundedBy>"
+         "<gml:Envelope srsName=\"fguuid:jgd2011.bl\"><gml:lowerCorner>35.3375 138.6375</gml:lowerCorner>"
+         "<gml:upperCorner>35.33833333333 138.63875</gml:upperCorner></gml:Envelope></gml:boundedBy>"
+         "<gml:gridDomain><gml:Grid><gml:limits><gml:GridEnvelope><gml:low>0 0</gml:low><gml:high>1 1</gml:high>"
+         "</gml:GridEnvelope></gml:limits></gml:Grid></gml:gridDomain><gml:rangeSet><gml:DataBlock><gml:tupleList>\n"
+         "地表面,12.34\n地表面,12.34\n地表面,12.34\n地表面,12.34\n</gml:tupleList></gml:DataBlock></gml:rangeSet>"
+         "<gml:coverageFunction><gml:GridFunction><gml:sequenceRule order=\"+x-y\">Linear</gml:sequenceRule>"
+         "<gml:startPoint>0 0</gml:startPoint></gml:GridFunction></gml:coverageFunction></coverage></DEM></Dataset>\n";
+}
+
+TEST_F(BatchVerbsTest, ImportDemRefusesWithoutTheDatumTableOrWithABadSourceAndWritesNothing) {
+  test::WriteBytes(dir_ / "dem.xml", TinySurveyXml());
+  test::WriteBytes(dir_ / "cut.xml", TinySurveyXml().substr(0, 300));
+  const std::string mesh = dir_ / "imported/";
+
+  const BatchRun no_table = Batch({"import-dem", dir_ / "dem.xml", "--mesh", mesh, "--program-folder", Program()});
+  EXPECT_EQ(no_table.status, 1);
+  EXPECT_NE(no_table.err.find("the datum table " + Program() + "Dorx.par is missing"), std::string::npos)
+      << no_table.err;
+  EXPECT_NE(no_table.err.find("--no-datum-shift"), std::string::npos);
+
+  const BatchRun bad = Batch({"import-dem", dir_ / "dem.xml", dir_ / "cut.xml", "--mesh", mesh, "--no-datum-shift"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.err.find(dir_ / "cut.xml" + ": damaged XML"), std::string::npos) << bad.err;
+  EXPECT_FALSE(fs::exists(mesh));
+  EXPECT_TRUE(Tree(Program()).empty()) << "the import starts nothing up";
+
+  // With the table (one shift for every key: none) the import writes the tile.
+  test::WriteBytes(Program() + "Dorx.par", "30000000 0.000000 0.000000\r\n99999999 0.000000 0.000000\r\n");
+  const BatchRun good = Batch({"import-dem", dir_ / "dem.xml", "--mesh", mesh, "--program-folder", Program()});
+  ASSERT_EQ(good.status, 0) << good.err;
+  ASSERT_EQ(good.out_lines.size(), 3u) << good.out;
+  EXPECT_EQ(good.out_lines[0], "source: " + dir_ / "dem.xml" + " (JGD2011 (EPSG:6668), taken as JGD2000)");
+  EXPECT_EQ(good.out_lines[1], mesh + "5338/533805.mem");
+  EXPECT_EQ(good.out_lines[2], "1 tiles written below " + mesh +
+                                   " (0 merged with the tiles there): 4 cells with data, 39996 without");
+  const std::string tile = test::ReadBytes(mesh + "5338/533805.mem");
+  ASSERT_EQ(tile.size(), 201u * 1011u);
+  // Record 190 from the north is row 10 from the south; column 20 holds 123 (12.3 m).
+  EXPECT_EQ(tile.substr(190 * 1011, 9), "533805190");
+  EXPECT_EQ(tile.substr(190 * 1011 + 9 + 5 * 20, 10), "  123  123");
+}
+
+}  // namespace
+}  // namespace dorx
