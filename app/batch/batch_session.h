@@ -39,7 +39,7 @@ void ClickStopOnSignal(BatchSession& s, const std::string& stop_button);
 // The report of a file that cannot be opened, as the status line shows one.
 void PrintReadFailure(std::ostream& out, const std::string& path);
 
-// A path of the command line as a full path (the window's dialogs give full
+// A path of the command line as a full, normalised path (the window's dialogs give full
 // paths, and the paths the verbs print are full); "" stays "".
 std::string FullPath(const std::string& path);
 
