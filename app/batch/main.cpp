@@ -11,12 +11,15 @@
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 1 ? 2 : argc), argv + argc);
   const std::string verb = argc > 1 ? argv[1] : "";
+  for (const std::string& arg : args)
+    if ((arg == "--help" || arg == "-h") && dorx::batch::PrintVerbUsageAndHelp(std::cout, verb))
+      return dorx::batch::kExitOk;
   if (verb == "calc") return dorx::batch::RunCalcVerb(args);
   if (verb == "draw") return dorx::batch::RunDrawVerb(args);
   if (verb == "pattern") return dorx::batch::RunPatternVerb(args);
   if (verb == "import-dem") return dorx::batch::RunImportVerb(args);
   if (verb == "--help" || verb == "-h" || verb == "help") {
-    dorx::batch::PrintUsage(std::cout);
+    dorx::batch::PrintFullHelp(std::cout);
     return dorx::batch::kExitOk;
   }
   if (!verb.empty()) std::cerr << "dorx-batch: unknown command " << verb << '\n';

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "batch_session.h"
+#include "verb_help.h"
 
 namespace dorx::batch {
 namespace {
@@ -29,6 +30,26 @@ const VerbUsage kUsages[] = {
 void PrintUsage(std::ostream& out) {
   out << "usage:\n";
   for (const VerbUsage& usage : kUsages) out << "  " << usage.text;
+}
+
+void PrintFullHelp(std::ostream& out) {
+  for (const VerbUsage& usage : kUsages) {
+    out << "usage: " << usage.text;
+    PrintVerbHelp(out, usage.verb);
+    out << '\n';
+  }
+  PrintCommonHelp(out);
+}
+
+bool PrintVerbUsageAndHelp(std::ostream& out, const std::string& verb) {
+  for (const VerbUsage& usage : kUsages) {
+    if (verb != usage.verb) continue;
+    out << "usage: " << usage.text;
+    PrintVerbHelp(out, verb);
+    PrintCommonHelp(out);
+    return true;
+  }
+  return false;
 }
 
 int ReportArgumentError(const std::string& verb, const std::string& error) {

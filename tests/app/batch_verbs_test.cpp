@@ -456,3 +456,43 @@ TEST_F(BatchVerbsTest, ImportDemRefusesWithoutTheDatumTableOrWithABadSourceAndWr
 
 }  // namespace
 }  // namespace dorx
+
+namespace dorx {
+namespace {
+
+// Every option of every verb is described by VERB --help and by the manual
+// page installed with the program.
+TEST_F(BatchVerbsTest, EveryOptionIsDescribedInTheVerbHelpAndTheManualPage) {
+  const std::string manual = test::ReadBytes(std::string(DORX_SOURCE_DIR) + "/docs/man/dorx-batch.1");
+  ASSERT_FALSE(manual.empty());
+  for (const std::string verb : {"calc", "draw", "pattern", "import-dem"}) {
+    const BatchRun help = Batch({verb, "--help"});
+    EXPECT_EQ(help.status, 0) << verb;
+    ASSERT_FALSE(help.out_lines.empty()) << verb;
+    EXPECT_EQ(help.out_lines[0].rfind("usage: dorx-batch " + verb, 0), 0u) << help.out;
+    // The options named in the usage lines (up to the first description).
+    std::set<std::string> options;
+    for (const std::string& line : help.out_lines) {
+      if (line.rfind("  ", 0) == 0 && line.find("  --") == 0) break;
+      for (size_t at = line.find("--"); at != std::string::npos; at = line.find("--", at + 2)) {
+        const size_t end = line.find_first_of(" ]=", at);
+        options.insert(line.substr(at, end - at));
+      }
+    }
+    EXPECT_FALSE(options.empty()) << verb;
+    for (const std::string& option : options) {
+      EXPECT_NE(help.out.find("\n  " + option + " "), std::string::npos) << verb << " --help lacks " << option;
+      std::string escaped;
+      for (const char c : option) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+      EXPECT_NE(manual.find(escaped), std::string::npos) << "the manual page lacks " << verb << " " << option;
+    }
+  }
+  const BatchRun all = Batch({"--help"});
+  EXPECT_EQ(all.status, 0);
+  EXPECT_NE(all.out.find("--no-datum-shift"), std::string::npos);
+  EXPECT_NE(all.out.find("--magnification P     drawing size in percent of the calculated map, 20 to 200; default: 100"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace dorx
