@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
   if (verb == "calc") return dorx::batch::RunCalcVerb(args);
   if (verb == "draw") return dorx::batch::RunDrawVerb(args);
   if (verb == "pattern") return dorx::batch::RunPatternVerb(args);
+  if (verb == "export") return dorx::batch::RunExportVerb(args);
   if (verb == "--help" || verb == "-h" || verb == "help") {
     dorx::batch::PrintUsage(std::cout);
     return dorx::batch::kExitOk;

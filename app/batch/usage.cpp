@@ -21,6 +21,7 @@ const VerbUsage kUsages[] = {
      "                [--view 1|2|3|los] [--terrain none|1|2] [--no-sea] [--fine none|line|color]\n"
      "                [--no-fine-big] [--section none|line|color] [--click X,Y]...\n"},
     {"pattern", "dorx-batch pattern FILE [--angle DEG] --out PNG\n"},
+    {"export", "dorx-batch export RESULT [--out FILE.tif]\n"},
 };
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// The three verbs of dorx-batch; each returns the exit status.
+// The verbs of dorx-batch; each returns the exit status.
 #include <string>
 #include <vector>
 
@@ -8,5 +8,6 @@ namespace dorx::batch {
 int RunCalcVerb(const std::vector<std::string>& args);
 int RunDrawVerb(const std::vector<std::string>& args);
 int RunPatternVerb(const std::vector<std::string>& args);
+int RunExportVerb(const std::vector<std::string>& args);
 
 }  // namespace dorx::batch
