@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "platform/file_system.h"
+#include "stop_signal.h"
 
 namespace dorx::batch {
 
@@ -20,6 +21,11 @@ bool BatchSession::Click(const std::string& control) {
   if (simForm->controls().Click(control)) return true;
   std::cerr << "dorx-batch: " << control << " cannot be used now\n";
   return false;
+}
+
+void ClickStopOnSignal(BatchSession& s, const std::string& stop_button) {
+  Controls& c = s.simForm->controls();
+  if (CaughtStopSignal() != 0 && c.Enabled(stop_button)) c.Click(stop_button);
 }
 
 std::string FullPath(const std::string& path) {

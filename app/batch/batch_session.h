@@ -32,6 +32,10 @@ class BatchSession {
   std::unique_ptr<TsimForm> simForm;
 };
 
+// Clicks the Stop button (when it can be used) once a stop signal has been
+// caught: called whenever the window processes its pending events.
+void ClickStopOnSignal(BatchSession& s, const std::string& stop_button);
+
 // The report of a file that cannot be opened, as the status line shows one.
 void PrintReadFailure(std::ostream& out, const std::string& path);
 

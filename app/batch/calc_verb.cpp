@@ -6,6 +6,7 @@
 #include "batch_session.h"
 #include "platform/file_system.h"
 #include "progress_display.h"
+#include "stop_signal.h"
 #include "usage.h"
 #include "verbs.h"
 
@@ -64,6 +65,7 @@ int RunCalcVerb(const std::vector<std::string>& raw) {
   if (const auto level = args.Value("--water-level"); level && !ParseNumber(*level))
     return ReportArgumentError("calc", "--water-level needs a number");
 
+  CatchStopSignals();
   BatchSession s(args.Value("--program-folder").value_or(""));
   if (!s.started()) return kExitFailure;
   // The start-up may have written the project (Dorx.xix), so it is looked
@@ -78,8 +80,13 @@ int RunCalcVerb(const std::vector<std::string>& raw) {
   s.desktop.chosen_folders.push_back(FullPath(*args.Value("--mesh")));
   if (!s.Click("ButtonMesh") || !ApplyChoices(s, args)) return kExitFailure;
 
+  if (CaughtStopSignal() != 0) return StopSignalExitStatus();
+
   ProgressDisplay progress(*s.simForm);
-  s.desktop.on_pending_events = [&progress] { progress.Update(); };
+  s.desktop.on_pending_events = [&progress, &s] {
+    ClickStopOnSignal(s, "ButtonSIMStop");
+    progress.Update();
+  };
   if (!s.Click("ButtonSIMExec")) return kExitFailure;
   s.desktop.on_pending_events = nullptr;
   progress.Finish();
@@ -95,6 +102,11 @@ int RunCalcVerb(const std::vector<std::string>& raw) {
     return kExitFailure;
   }
   std::cout << start.run.result_path << '\n';
+  if (CaughtStopSignal() != 0) {
+    std::cerr << "dorx-batch: stopped by signal " << CaughtStopSignal()
+              << "; the result file holds the records written before the stop\n";
+    return StopSignalExitStatus();
+  }
   return kExitOk;
 }
 

@@ -9,6 +9,7 @@
 #include "batch_session.h"
 #include "platform/file_system.h"
 #include "render/map_export.h"
+#include "stop_signal.h"
 #include "usage.h"
 #include "verbs.h"
 
@@ -112,6 +113,7 @@ int RunDrawVerb(const std::vector<std::string>& raw) {
   std::string error = parsed.error.empty() ? CheckOptions(parsed.arguments) : parsed.error;
   if (!error.empty()) return ReportArgumentError("draw", error);
   const Arguments& args = parsed.arguments;
+  CatchStopSignals();
   BatchSession s(args.Value("--program-folder").value_or(""));
   if (!s.started()) return kExitFailure;
   const std::string result = FullPath(args.positional[0]);
@@ -125,7 +127,17 @@ int RunDrawVerb(const std::vector<std::string>& raw) {
     std::cerr << s.status() << '\n';
     return kExitFailure;
   }
-  if (!ApplyDrawingChoices(s, args) || !s.Click("ButtonIMGExec")) return kExitFailure;
+  if (!ApplyDrawingChoices(s, args)) return kExitFailure;
+  if (CaughtStopSignal() != 0) return StopSignalExitStatus();
+  s.desktop.on_pending_events = [&s] { ClickStopOnSignal(s, "ButtonIMGStop"); };
+  const bool started = s.Click("ButtonIMGExec");
+  s.desktop.on_pending_events = nullptr;
+  if (!started) return kExitFailure;
+  // A stopped drawing is not saved, as the window keeps Save disabled.
+  if (CaughtStopSignal() != 0) {
+    std::cerr << "dorx-batch: stopped by signal " << CaughtStopSignal() << "; nothing saved\n";
+    return StopSignalExitStatus();
+  }
   if (!s.simForm->drawing_validated()) {
     std::cerr << s.status() << '\n';
     return kExitOutOfRange;
@@ -137,7 +149,9 @@ int RunDrawVerb(const std::vector<std::string>& raw) {
   const auto clicks = args.repeated.find("--click");
   if (clicks != args.repeated.end())
     for (const std::string& click : clicks->second) ClickOnMap(s, *ParsePixel(click));
-  return SaveAndList(s) ? kExitOk : kExitFailure;
+  const bool saved = SaveAndList(s);
+  if (CaughtStopSignal() != 0) return StopSignalExitStatus();
+  return saved ? kExitOk : kExitFailure;
 }
 
 }  // namespace dorx::batch
