@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "engine/cell_record.h"
 #include "engine/cell_store.h"
@@ -12,7 +13,7 @@ namespace dorx {
 namespace {
 
 constexpr double kEarthRadius_m = 6378137.0;
-constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180;
+constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 constexpr double kCellHeight_arcsec = 1.5;
 constexpr double kCellWidth_arcsec = 2.25;
 
