@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/tile_writer.h"
 #include "platform/c_format.h"
 #include "platform/file_system.h"
 #include "platform/sjis.h"
@@ -19,7 +20,9 @@ constexpr int64_t kCellHeight_cs = 150;
 constexpr int64_t kCellWidth_cs = 225;
 constexpr int64_t kCsPerDegree = 360000;
 constexpr int64_t kMeshLongitudeOrigin_cs = 100 * kCsPerDegree;  // longitude codes count from 100 degrees
-constexpr int kCells = 200;
+constexpr int kCells = kTileCells;
+// The year in the header fields, fixed so that an area always gives the same bytes.
+constexpr int kDemoYear = 2026;
 
 // The tile's south-west corner in hundredths of an arc-second.
 struct TileCorner {
@@ -64,20 +67,16 @@ std::vector<TileCode> TilesCovering(const DegreeArea& area) {
 }
 
 std::string DemoTileText(const TileCode& tile) {
-  const std::string code = CodeDigits(tile);
-  const std::string name10 = Utf8ToCp932("デモ") + code;  // 4 + 6 bytes
-  std::string text = Format("%-58s", ("DEMO TERRAIN " + code + " 50M SYNTHETIC").c_str()) + name10 +
-                     "  1  200  200\r\n";
-  text.reserve(text.size() + kCells * 1011);
+  const std::string name10 = Utf8ToCp932("デモ") + CodeDigits(tile);  // 4 + 6 bytes
   const TileCorner corner = CornerOf(tile);
-  for (int row = kCells - 1; row >= 0; --row) {
-    text += Format("%s%03d", code.c_str(), row);
+  TileGrid values;
+  for (int row = 0; row < kCells; ++row) {
     const int64_t lat_cs = corner.lat_cs + row * kCellHeight_cs;
     for (int column = 0; column < kCells; ++column)
-      text += Format("%5d", DemoElevation(lat_cs, corner.lon_cs + column * kCellWidth_cs));
-    text += "\r\n";
+      values[static_cast<size_t>(row)][static_cast<size_t>(column)] =
+          DemoElevation(lat_cs, corner.lon_cs + column * kCellWidth_cs);
   }
-  return text;
+  return TileFileText(tile, name10, kDemoYear, values);
 }
 
 std::vector<std::string> WriteDemoTiles(const std::string& mesh_folder, const DegreeArea& area, std::string& error) {

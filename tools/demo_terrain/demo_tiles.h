@@ -16,9 +16,8 @@ struct DegreeArea {
 // The tiles that hold every cell of the area, south to north, west to east.
 std::vector<TileCode> TilesCovering(const DegreeArea& area);
 
-// One tile: a header line with the 10-byte CP932 name "デモ" + the 6-digit
-// code at bytes 58 to 67, then 200 data lines from the north (9 characters,
-// then 200 fields "%5d" from the west), every line ended by CR LF.
+// One tile in the published layout (engine/tile_writer.h) with the 10-byte
+// CP932 name "デモ" + the 6-digit code at bytes 58 to 67.
 std::string DemoTileText(const TileCode& tile);
 
 // Writes the tiles below `mesh_folder` (ending in a separator) as
