@@ -8,9 +8,13 @@
 #include "platform/sjis.h"
 #include "render/compose_map.h"
 #include "render/file_report.h"
+#include "render/geotiff_writer.h"
+#include "render/kmz_writer.h"
 #include "render/layers.h"
 #include "render/map_geometry.h"
 #include "render/map_overlays.h"
+#include "render/result_raster.h"
+#include "render/world_files.h"
 
 namespace dorx {
 namespace {
@@ -39,6 +43,40 @@ void SaveMapPng(Context& ctx, RenderState& rs, const std::string& name_cp932, bo
   SavePng(ctx, name_cp932, p.ImageMIX.picture(), kWhite, sink);
 }
 
+void ReportWriteFailure(MessageSink& sink, const std::string& path) {
+  ReportFileNotOpen(sink, FileAccess::kWrite, path, kExportFileFailed);
+}
+
+// The GeoTIFF of the result and the world files of the two map pictures.
+void SaveGeoreferencedFiles(Context& ctx, const ExportNames& names, MessageSink& sink) {
+  const RasterReading reading = ReadResultRaster(ctx.ResultFilePath, ctx.FloodMode);
+  if (!reading.raster) {
+    ReportFileNotOpen(sink, FileAccess::kRead, ctx.ResultFilePath, kExportFileFailed);
+    return;
+  }
+  const ResultRaster& raster = *reading.raster;
+  const std::string tif = ExportPath(ctx, GeoTiffName(ctx.params.Project_Name));
+  if (!WriteGeoTiff(raster, tif).empty()) ReportWriteFailure(sink, tif);
+  for (const int entry : {1, 2}) {
+    const std::string png = ExportPath(ctx, names.entry[entry]);
+    if (!FileExists(png)) continue;  // its failure is reported already
+    const std::string failed = WriteWorldFiles(png, raster.box, MapWidthPixels(ctx.geometry),
+                                               MapHeightPixels(ctx.geometry), raster.epsg);
+    if (!failed.empty()) ReportWriteFailure(sink, failed);
+  }
+}
+
+// The KMZ of each overlay that was written, with its picture.
+void SaveKmzFiles(const Context& ctx, const ExportNames& names, MessageSink& sink) {
+  for (const auto& [kml, png] : {std::pair{3, 1}, std::pair{4, 2}}) {
+    const std::string kml_path = ExportPath(ctx, names.entry[kml]);
+    const std::string png_path = ExportPath(ctx, names.entry[png]);
+    if (!FileExists(kml_path) || !FileExists(png_path)) continue;  // reported already
+    const std::string kmz = ExportPath(ctx, KmzName(names.entry[kml]));
+    if (!WriteKmz(kmz, kml_path, png_path, Cp932ToUtf8(names.entry[png]))) ReportWriteFailure(sink, kmz);
+  }
+}
+
 // The view as it was before the save.
 void RestoreView(Context& ctx, RenderState& rs) {
   Pictures& p = rs.pictures;
@@ -56,6 +94,28 @@ ExportNames BuildExportNames(const std::string& project_name_cp932, int flood_mo
   ExportNames names;
   for (size_t i = 0; i < names.entry.size(); ++i) names.entry[i] = Format(patterns[i], project_name_cp932.c_str());
   return names;
+}
+
+std::string GeoTiffName(const std::string& project_name_cp932) { return project_name_cp932 + ".tif"; }
+
+std::string KmzName(const std::string& kml_name_cp932) {
+  return kml_name_cp932.substr(0, kml_name_cp932.size() - 4) + ".kmz";
+}
+
+std::vector<std::string> SavedFilePaths(const Context& ctx, bool with_chart) {
+  const ExportNames names = BuildExportNames(ctx.params.Project_Name, ctx.FloodMode);
+  std::vector<std::string> paths;
+  for (size_t i = 0; i < names.entry.size(); ++i) {
+    if (i == 5 && !with_chart) continue;
+    paths.push_back(ExportPath(ctx, names.entry[i]));
+  }
+  paths.push_back(ExportPath(ctx, GeoTiffName(ctx.params.Project_Name)));
+  for (const size_t i : {1, 2}) {
+    const WorldFileNames world = WorldFileNamesOf(ExportPath(ctx, names.entry[i]));
+    paths.insert(paths.end(), {world.world, world.prj, world.aux});
+  }
+  for (const size_t i : {3, 4}) paths.push_back(ExportPath(ctx, KmzName(names.entry[i])));
+  return paths;
 }
 
 std::string ExportPath(const Context& ctx, const std::string& name_cp932) {
@@ -99,6 +159,8 @@ void SaveMapImages(Context& ctx, RenderState& rs, MessageSink& sink) {
   if (rs.view.fine != DisplayMode::kNone) SavePng(ctx, names.entry[5], p.ImageFIN.picture(), std::nullopt, sink);
   WriteOverlayKml(ctx, names, 1, sink);
   WriteOverlayKml(ctx, names, 3, sink);
+  SaveGeoreferencedFiles(ctx, names, sink);
+  SaveKmzFiles(ctx, names, sink);
   RestoreView(ctx, rs);
 }
 

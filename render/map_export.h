@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/context.h"
 #include "files/kml_template.h"
@@ -32,8 +33,20 @@ LatLonDeg CellLatLon(Context& ctx, int32_t column, int32_t row);
 // template is missing; "Write: <path>" / 119 when the output cannot be created.
 void WriteOverlayKml(Context& ctx, const ExportNames& names, int kind, MessageSink& sink);
 
+// The files for GIS tools that the save writes beside the pictures: the
+// GeoTIFF "<Project_Name>.tif", and for each map picture (entries 1 and 2) its
+// world file, .prj and .png.aux.xml and the KMZ of its overlay ("name.sx.kmz").
+std::string GeoTiffName(const std::string& project_name_cp932);
+std::string KmzName(const std::string& kml_name_cp932);
+
+// Every file the save writes: the entries in their order (entry 5 only when
+// the line-of-sight chart is saved), the GeoTIFF, the world files, the KMZs.
+std::vector<std::string> SavedFilePaths(const Context& ctx, bool with_chart);
+
 // The whole save. A PNG that cannot be written sends "Write: <path>" with
-// code 119 and the save goes on with the next file.
+// code 119 and the save goes on with the next file; so does a GIS file. A
+// result file that cannot be read gives no GeoTIFF and no world files
+// ("Read: <path>", 119); an overlay that was not written gives no KMZ.
 void SaveMapImages(Context& ctx, RenderState& rs, MessageSink& sink);
 
 }  // namespace dorx

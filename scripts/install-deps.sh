@@ -6,7 +6,7 @@ packages="build-essential cmake ninja-build pkg-config git
   libgtest-dev libbenchmark-dev
   libpng-dev zlib1g-dev libfreetype-dev libfontconfig-dev fonts-ipafont-gothic
   qt6-base-dev pngcheck libxml2-utils
-  libgdal-dev gdal-bin libexpat1-dev"
+  libgdal-dev gdal-bin libexpat1-dev libzip-dev"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

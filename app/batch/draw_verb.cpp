@@ -83,14 +83,9 @@ FileStamp Stamp(const std::string& path) {
 // False when a file the save should write was not written.
 bool SaveAndList(BatchSession& s) {
   Context& ctx = s.simForm->context();
-  const ExportNames names = BuildExportNames(ctx.params.Project_Name, ctx.FloodMode);
   const bool chart = s.simForm->render().view.fine != DisplayMode::kNone;
   std::vector<std::pair<std::string, FileStamp>> files;
-  for (size_t i = 0; i < names.entry.size(); ++i) {
-    if (i == 5 && !chart) continue;
-    const std::string path = ExportPath(ctx, names.entry[i]);
-    files.emplace_back(path, Stamp(path));
-  }
+  for (const std::string& path : SavedFilePaths(ctx, chart)) files.emplace_back(path, Stamp(path));
   s.desktop.record_status = true;
   s.desktop.status_history.clear();
   if (!s.Click("ButtonIMGSave")) return false;

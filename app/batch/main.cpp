@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   if (verb == "draw") return dorx::batch::RunDrawVerb(args);
   if (verb == "pattern") return dorx::batch::RunPatternVerb(args);
   if (verb == "import-dem") return dorx::batch::RunImportVerb(args);
+  if (verb == "export") return dorx::batch::RunExportVerb(args);
   if (verb == "--help" || verb == "-h" || verb == "help") {
     dorx::batch::PrintFullHelp(std::cout);
     return dorx::batch::kExitOk;

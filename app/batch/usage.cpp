@@ -23,6 +23,7 @@ const VerbUsage kUsages[] = {
      "                [--no-fine-big] [--section none|line|color] [--click X,Y]...\n"},
     {"pattern", "dorx-batch pattern FILE [--angle DEG] --out PNG\n"},
     {"import-dem", "dorx-batch import-dem SOURCE... --mesh DIR [--program-folder DIR] [--replace] [--no-datum-shift]\n"},
+    {"export", "dorx-batch export RESULT [--out FILE.tif]\n"},
 };
 
 }  // namespace

@@ -55,6 +55,11 @@ const VerbHelp kHelp[] = {
      "  --angle DEG           azimuth of the pattern in degrees clockwise from north, 0 to 360;\n"
      "                        default: 0\n"
      "  --out PNG             required: the PNG to write (480 x 504 pixels)\n"},
+    {"export",
+     "  RESULT                a result file (.dorx field strength, .dorw flood) written by calc\n"
+     "  --out FILE.tif        the GeoTIFF to write; default: beside RESULT, named after its project\n"
+     "                        (NAME.tif)\n"
+     "  Writes the GeoTIFF exactly as draw's Save does and prints its path.\n"},
     {"import-dem",
      "  SOURCE...             elevation data, one or more files: any raster GDAL reads (GeoTIFF, SRTM\n"
      "                        .hgt, VRT, tiles .mem) in Tokyo, JGD2000, JGD2011 or WGS 84 (also\n"

@@ -9,5 +9,6 @@ int RunCalcVerb(const std::vector<std::string>& args);
 int RunDrawVerb(const std::vector<std::string>& args);
 int RunPatternVerb(const std::vector<std::string>& args);
 int RunImportVerb(const std::vector<std::string>& args);
+int RunExportVerb(const std::vector<std::string>& args);
 
 }  // namespace dorx::batch

@@ -2,10 +2,15 @@
 // that is missing, Japanese names on disk and inside the files, unsafe
 // project names, flood mode, the drawing with its clicks and saved files, and
 // the pattern diagram.
+#include <gdal_priv.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <optional>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -13,6 +18,7 @@
 #include <vector>
 
 #include "files/result_header.h"
+#include "platform/c_format.h"
 #include "shell/tiny_area.h"
 #include "support/test_support.h"
 
@@ -204,7 +210,7 @@ TEST_F(BatchVerbsTest, ACutResultStillDraws) {
   test::WriteBytes(Program() + "station/cut.dorx", bytes.substr(0, kResultHeaderBytes + 12345 * kRecordBytes + 77));
   const BatchRun draw = Batch({"draw", Program() + "station/cut.dorx", "--program-folder", Program(), "--click", "5,5"});
   ASSERT_EQ(draw.status, 0) << draw.err;
-  EXPECT_EQ(draw.out_lines.size(), 1u + 5u) << draw.out;
+  EXPECT_EQ(draw.out_lines.size(), 1u + 14u) << draw.out;
 }
 
 TEST_F(BatchVerbsTest, JapaneseNamesAreUtf8OnDiskAndCp932InsideTheFiles) {
@@ -298,11 +304,13 @@ TEST_F(BatchVerbsTest, DrawPrintsOneStatusLinePerClickAndEveryFileItWrote) {
   struct Case {
     const char* why;
     std::vector<std::string> options;
-    size_t files;  // panel, map, map with grid, two overlays, and the chart when shown
+    // panel, map, map with grid, two overlays, the chart when shown, the
+    // GeoTIFF, world file, .prj and .aux.xml of both maps, two KMZs
+    size_t files;
   };
   const Case cases[] = {
-      {"without the line-of-sight chart", {"--fine", "none"}, 5},
-      {"with the chart, which each click shows and the next click puts away", {"--fine", "color", "--grid", "3"}, 6},
+      {"without the line-of-sight chart", {"--fine", "none"}, 14},
+      {"with the chart, which each click shows and the next click puts away", {"--fine", "color", "--grid", "3"}, 15},
   };
   std::vector<std::string> first_files;
   for (const Case& c : cases) {
@@ -334,7 +342,8 @@ TEST_F(BatchVerbsTest, DrawPrintsOneStatusLinePerClickAndEveryFileItWrote) {
   }
 
   // A file that cannot be written (a folder has taken its name) is reported
-  // and left out of the list; the others are still written.
+  // and left out of the list with what needs it (the map's world files and
+  // KMZ); the others are still written.
   std::string blocked;
   for (const std::string& path : first_files)
     if (path.size() > 4 && path.compare(path.size() - 4, 4, ".png") == 0) blocked = path;
@@ -344,7 +353,7 @@ TEST_F(BatchVerbsTest, DrawPrintsOneStatusLinePerClickAndEveryFileItWrote) {
   const BatchRun draw = Batch({"draw", result, "--program-folder", Program()});
   EXPECT_EQ(draw.status, 1);
   EXPECT_NE(draw.err.find(" ? File Not Open: Write: " + blocked), std::string::npos) << draw.err;
-  EXPECT_EQ(draw.out_lines.size(), first_files.size() - 1) << draw.out;
+  EXPECT_EQ(draw.out_lines.size(), first_files.size() - 5) << draw.out;
   for (const std::string& path : draw.out_lines) EXPECT_NE(path, blocked);
 }
 
@@ -400,6 +409,114 @@ TEST_F(BatchVerbsTest, PatternWritesThePolarDiagramAs480By504Png) {
   const BatchRun unwritable = Batch({"pattern", pattern, "--out", dir_ / "no folder/x.png"});
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find(" ? File Not Open: Write: "), std::string::npos) << unwritable.err;
+}
+
+// The numbers of a cursor readout line (UTF-8, as draw prints it).
+struct Readout {
+  double latitude_deg = 0, longitude_deg = 0, elevation_m = 0, value = 0;
+  std::string elevation_text, value_text;
+};
+
+std::optional<Readout> ParseReadout(const std::string& line) {
+  int lat_d = 0, lat_m = 0, lon_d = 0, lon_m = 0;
+  double lat_s = 0, lon_s = 0, distance_km = 0;
+  Readout r;
+  if (std::sscanf(line.c_str(), "[緯度: %d゜%d' %lf\"] [経度: %d゜%d' %lf\"] [標高: %lf m] [送受間: %lf km] [電界: %lf dBu]",
+                  &lat_d, &lat_m, &lat_s, &lon_d, &lon_m, &lon_s, &r.elevation_m, &distance_km, &r.value) != 9)
+    return std::nullopt;
+  r.latitude_deg = lat_d + lat_m / 60.0 + lat_s / 3600;
+  r.longitude_deg = lon_d + lon_m / 60.0 + lon_s / 3600;
+  const size_t e = line.find("[標高: ") + std::string("[標高: ").size();
+  r.elevation_text = line.substr(e, line.find(" m]", e) - e);
+  const size_t v = line.find("[電界: ") + std::string("[電界: ").size();
+  r.value_text = line.substr(v, line.find(" dBu]", v) - v);
+  return r;
+}
+
+struct GdalCloser {
+  void operator()(GDALDataset* d) const { GDALClose(GDALDataset::ToHandle(d)); }
+};
+
+// Band values at a position, as gdallocationinfo -geoloc gives them.
+std::vector<float> ValuesAt(const std::string& tif, double longitude_deg, double latitude_deg) {
+  GDALAllRegister();
+  std::unique_ptr<GDALDataset, GdalCloser> d(GDALDataset::Open(tif.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY));
+  if (!d) return {};
+  double gt[6];
+  d->GetGeoTransform(gt);
+  const int column = static_cast<int>(std::floor((longitude_deg - gt[0]) / gt[1]));
+  const int row = static_cast<int>(std::floor((latitude_deg - gt[3]) / gt[5]));
+  std::vector<float> values;
+  for (int band = 1; band <= d->GetRasterCount(); ++band) {
+    float value = 0;
+    if (d->GetRasterBand(band)->RasterIO(GF_Read, column, row, 1, 1, &value, 1, 1, GDT_Float32, 0, 0, nullptr) != CE_None)
+      return {};
+    values.push_back(value);
+  }
+  return values;
+}
+
+TEST_F(BatchVerbsTest, TheGeoTiffGivesWhatTheCursorReadoutShowsAtTheStationAndClickedCells) {
+  // Terrain east of the station's tile is missing: cells there have no ground.
+  ProjectParameters p = test::TinyAreaReachingEast();
+  p.Project_Name = "station";
+  const BatchRun calc = Calc(test::WriteProject(dir_ / "project.xix", p));
+  ASSERT_EQ(calc.status, 0) << calc.err;
+  const std::string result = calc.out_lines.back();
+  const ResultHeader h = ReadHeader(result);
+  // The station's pixel, and three cells: north-west, south, and east in the missing tile.
+  const int station_x = static_cast<int>(h.Range_West * h.ImageWidth / (h.Range_West + h.Range_East));
+  const int station_y = static_cast<int>(h.Range_North * h.ImageHeight / (h.Range_South + h.Range_North));
+  const std::vector<std::pair<int, int>> clicks = {
+      {station_x, station_y}, {20, 15}, {station_x - 40, static_cast<int>(h.ImageHeight) - 20},
+      {static_cast<int>(h.ImageWidth) - 20, station_y + 30}};
+  std::vector<std::string> args = {"draw", result, "--program-folder", Program()};
+  for (const auto& [x, y] : clicks) args.insert(args.end(), {"--click", std::to_string(x) + "," + std::to_string(y)});
+  const BatchRun draw = Batch(args);
+  ASSERT_EQ(draw.status, 0) << draw.err;
+  const std::string tif = Program() + "station/station.tif";
+  ASSERT_GE(draw.out_lines.size(), clicks.size());
+  for (size_t i = 0; i < clicks.size(); ++i) {
+    const std::optional<Readout> readout = ParseReadout(draw.out_lines[i]);
+    ASSERT_TRUE(readout) << draw.out_lines[i];
+    const std::vector<float> values = ValuesAt(tif, readout->longitude_deg, readout->latitude_deg);
+    ASSERT_EQ(values.size(), 4u) << draw.out_lines[i];
+    EXPECT_EQ(Format("%4.2f", values[0]), readout->value_text) << draw.out_lines[i];
+    if (readout->elevation_text == "-10.0") EXPECT_EQ(values[3], -9999.0f) << "no ground: " << draw.out_lines[i];
+    else EXPECT_EQ(Format("%4.1f", values[3]), readout->elevation_text) << draw.out_lines[i];
+  }
+  EXPECT_NE(draw.out_lines[0].find("[送受間: 0.0"), std::string::npos) << "the first click is the station's cell";
+  EXPECT_NE(draw.out_lines[3].find("[標高: -10.0 m]"), std::string::npos) << "the last one has no ground";
+
+  // export writes the same GeoTIFF alone.
+  const BatchRun exported = Batch({"export", result, "--out", dir_ / "alone.tif"});
+  ASSERT_EQ(exported.status, 0) << exported.err;
+  EXPECT_EQ(exported.out_lines, std::vector<std::string>{dir_ / "alone.tif"});
+  const std::optional<Readout> station = ParseReadout(draw.out_lines[0]);
+  EXPECT_EQ(ValuesAt(dir_ / "alone.tif", station->longitude_deg, station->latitude_deg),
+            ValuesAt(tif, station->longitude_deg, station->latitude_deg));
+  const BatchRun beside = Batch({"export", result});
+  ASSERT_EQ(beside.status, 0) << beside.err;
+  EXPECT_EQ(beside.out_lines, std::vector<std::string>{tif}) << "by default beside the result, named after the project";
+}
+
+TEST_F(BatchVerbsTest, ExportRefusesWhatIsNoResultAndAnUnwritableOutput) {
+  const BatchRun missing = Batch({"export", dir_ / "none.dorx"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "Read: " + (dir_ / "none.dorx") + "\n");
+  test::WriteBytes(dir_ / "damaged.dorx", std::string(600, '\x7f'));
+  const BatchRun damaged = Batch({"export", dir_ / "damaged.dorx", "--out", dir_ / "d.tif"});
+  EXPECT_EQ(damaged.status, 1);
+  EXPECT_EQ(damaged.err, "not a result file: " + (dir_ / "damaged.dorx") + "\n");
+  EXPECT_FALSE(fs::exists(dir_ / "d.tif"));
+  const BatchRun calc = Calc(TinyProject());
+  ASSERT_EQ(calc.status, 0) << calc.err;
+  const BatchRun unwritable = Batch({"export", calc.out_lines.back(), "--out", dir_ / "no folder/x.tif"});
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_EQ(unwritable.err, "Write: " + (dir_ / "no folder/x.tif") + "\n");
+  const BatchRun no_result = Batch({"export"});
+  EXPECT_EQ(no_result.status, 1);
+  EXPECT_NE(no_result.err.find("usage: dorx-batch export RESULT [--out FILE.tif]"), std::string::npos) << no_result.err;
 }
 
 }  // namespace
@@ -465,7 +582,7 @@ namespace {
 TEST_F(BatchVerbsTest, EveryOptionIsDescribedInTheVerbHelpAndTheManualPage) {
   const std::string manual = test::ReadBytes(std::string(DORX_SOURCE_DIR) + "/docs/man/dorx-batch.1");
   ASSERT_FALSE(manual.empty());
-  for (const std::string verb : {"calc", "draw", "pattern", "import-dem"}) {
+  for (const std::string verb : {"calc", "draw", "pattern", "export", "import-dem"}) {
     const BatchRun help = Batch({verb, "--help"});
     EXPECT_EQ(help.status, 0) << verb;
     ASSERT_FALSE(help.out_lines.empty()) << verb;

@@ -212,8 +212,9 @@ TEST_F(SaveMapImagesTest, AResultFileGoneBeforeTheSaveSkipsTheOverlays) {
   Draw();
   std::filesystem::remove(f.ctx.ResultFilePath);
   SaveMapImages(f.ctx, f.rs, f.sink);
-  ASSERT_EQ(f.sink.ReportCodes(), (std::vector<int>{119, 119}));
+  ASSERT_EQ(f.sink.ReportCodes(), (std::vector<int>{119, 119, 119})) << "both overlays and the GeoTIFF";
   EXPECT_EQ(f.sink.reports[0].message_text, "Read: " + f.ctx.ResultFilePath);
+  EXPECT_EQ(f.sink.reports[2].message_text, "Read: " + f.ctx.ResultFilePath);
   EXPECT_FALSE(Exists(Out("wide.sx.kml")));
   EXPECT_TRUE(Exists(Out("wide.sx.png")));
 }
